@@ -1,0 +1,127 @@
+// End-to-end tests: the built program, fed a standard input, with a stand-in "pause".
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  std::string out;
+  std::string err;
+  int status;
+};
+
+std::string read_file(fs::path const& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+// Runs the program in a fresh directory that also holds a "pause" first on PATH; the
+// stand-in prints a marker to the same standard output, so each call shows where it ran.
+// setup is shell text run before the program (a resource limit, say).
+Outcome run_program(std::string const& input, std::string const& setup = "") {
+  fs::path const dir = fs::temp_directory_path() /
+                       ("sort-numbers-test-" + std::to_string(::getpid()) + "-" +
+                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  std::ofstream(dir / "pause") << "#!/bin/sh\necho '[pause]'\n";
+  fs::permissions(dir / "pause", fs::perms::owner_all);
+  std::ofstream(dir / "in", std::ios::binary) << input;
+
+  std::string const command = "cd '" + dir.string() + "' && PATH=\"$PWD:$PATH\" && " + setup +
+                              (setup.empty() ? "" : " && ") + "'" SORT_NUMBERS_EXE
+                              "' <in >out 2>err";
+  int const raw = std::system(command.c_str());
+  Outcome outcome{read_file(dir / "out"), read_file(dir / "err"),
+                  WIFEXITED(raw) ? WEXITSTATUS(raw) : -1};
+  fs::remove_all(dir);
+  return outcome;
+}
+
+constexpr char kIntro[] =
+    "This program sorts numbers from lowest to highest.\nHow many numbers will be sorted? ";
+constexpr char kHeading[] = "In sorted order the numbers are:\n";
+constexpr char kPauses[] = "[pause]\n[pause]\n";
+
+struct Case {
+  char const* name;
+  std::string input;
+  std::string out;  // after the introduction, before the two pauses
+  std::string err;
+  int status;
+};
+
+void expect_runs(Case const& c, std::string const& setup = "") {
+  SCOPED_TRACE(c.name);
+  Outcome const outcome = run_program(c.input, setup);
+  EXPECT_EQ(outcome.out, kIntro + c.out + kPauses);
+  EXPECT_EQ(outcome.err, c.err);
+  EXPECT_EQ(outcome.status, c.status);
+}
+
+TEST(ProgramTest, SortsWhatItReads) {
+  Case const cases[] = {
+      {"typical", "5\n5 3 8 1 9\n",
+       std::string("Enter 5 integers.\n") + kHeading + "1 3 5 8 9 \n", "", 0},
+      {"spread over lines, extra input left", "5 5\n3\n\n8 1\t9 x\n",
+       std::string("Enter 5 integers.\n") + kHeading + "1 3 5 8 9 \n", "", 0},
+      {"count 0", "0\n", std::string("Enter 0 integers.\n") + kHeading + "\n", "", 0},
+      {"count 1", "1\n-4", std::string("Enter 1 integers.\n") + kHeading + "-4 \n", "", 0},
+      {"ties, signs, extremes", "7 2147483647 -1 +3 -2147483648 3 -1 0\r\n",
+       std::string("Enter 7 integers.\n") + kHeading +
+           "-2147483648 -1 -1 0 3 3 2147483647 \n",
+       "", 0},
+  };
+  for (Case const& c : cases) {
+    expect_runs(c);
+  }
+}
+
+TEST(ProgramTest, RejectsBadInput) {
+  std::string const bad_count = "Error: the count must be a whole number from 0 to 2147483647.\n";
+  std::string const enter3 = "Enter 3 integers.\n";
+  Case const cases[] = {
+      {"no count", "", "", bad_count, 1},
+      {"count not a number", "five\n", "", bad_count, 1},
+      {"count negative", "-1\n", "", bad_count, 1},
+      {"count too large", "2147483648\n", "", bad_count, 1},
+      {"value a word", "3\n1 two 3\n", enter3,
+       "Error: value 2 of 3 is not a whole number from -2147483648 to 2147483647.\n", 1},
+      {"value with a dot", "3\n2.5 1 1\n", enter3,
+       "Error: value 2 of 3 is not a whole number from -2147483648 to 2147483647.\n", 1},
+      {"value a stray sign", "3\n1 2 -\n", enter3,
+       "Error: value 3 of 3 is not a whole number from -2147483648 to 2147483647.\n", 1},
+      {"value too large", "3\n2147483648 1 2\n", enter3,
+       "Error: value 1 of 3 is not a whole number from -2147483648 to 2147483647.\n", 1},
+      {"input ends early", "3\n1 2\n \n", enter3,
+       "Error: the input ended after 2 of 3 values.\n", 1},
+      {"no values", "3", enter3, "Error: the input ended after 0 of 3 values.\n", 1},
+  };
+  for (Case const& c : cases) {
+    expect_runs(c);
+  }
+}
+
+TEST(ProgramTest, ReportsAnArrayItCannotObtain) {
+  Case const c{"2e9 numbers in 1 GiB", "2000000000\n1\n", "",
+               "Error: not enough memory for 2000000000 numbers.\n", 1};
+#if defined(__SANITIZE_ADDRESS__)
+  // AddressSanitizer reserves far more address space than any limit that would let it run.
+  expect_runs(c, "export ASAN_OPTIONS=allocator_may_return_null=1:max_allocation_size_mb=1024");
+#else
+  expect_runs(c, "ulimit -v 1048576");
+#endif
+}
+
+}  // namespace
