@@ -1,0 +1,67 @@
+// Comparisons per second of the program's sort against the textbook selection sort.
+#include <climits>
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include <benchmark/benchmark.h>
+
+#include "selection_sort.hpp"
+
+namespace {
+
+// The selection sort as first written: one comparison at a time.
+void textbook_sort(int* values, int count) {
+  for (int i = 0; i < count - 1; ++i) {
+    int smallest = i;
+    for (int k = i + 1; k < count; ++k) {
+      if (values[k] < values[smallest]) {
+        smallest = k;
+      }
+    }
+    if (smallest != i) {
+      int const kept = values[i];
+      values[i] = values[smallest];
+      values[smallest] = kept;
+    }
+  }
+}
+
+std::vector<int> random_values(int count) {
+  std::mt19937 engine(12345);
+  std::uniform_int_distribution<int> any(INT_MIN, INT_MAX);
+  std::vector<int> values(static_cast<std::size_t>(count));
+  for (int& value : values) {
+    value = any(engine);
+  }
+  return values;
+}
+
+template <void (*Sort)(int*, int)>
+void BM_Sort(benchmark::State& state) {
+  int const count = static_cast<int>(state.range(0));
+  std::vector<int> const input = random_values(count);
+  std::vector<int> values(input.size());
+  for (auto _ : state) {
+    // The sort works in place, so each iteration starts again from the same input.
+    values = input;
+    Sort(values.data(), count);
+    benchmark::DoNotOptimize(values.data());
+    benchmark::ClobberMemory();
+  }
+  std::int64_t const comparisons = std::int64_t{count} * (count - 1) / 2;
+  state.SetItemsProcessed(state.iterations() * comparisons);
+}
+
+BENCHMARK(BM_Sort<textbook_sort>)
+    ->Name("BM_TextbookSort")
+    ->Arg(1'000)->Arg(10'000)->Arg(50'000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Sort<sort>)
+    ->Name("BM_Sort")
+    ->Arg(1'000)->Arg(10'000)->Arg(50'000)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
