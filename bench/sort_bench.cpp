@@ -10,19 +10,20 @@
 
 namespace {
 
-// The selection sort as first written: one comparison at a time.
+// The textbook selection sort: one comparison at a time against the smallest so far.
 void textbook_sort(int* values, int count) {
   for (int i = 0; i < count - 1; ++i) {
-    int smallest = i;
+    int smallest = values[i];
+    int position = i;
     for (int k = i + 1; k < count; ++k) {
-      if (values[k] < values[smallest]) {
-        smallest = k;
+      if (values[k] < smallest) {
+        smallest = values[k];
+        position = k;
       }
     }
-    if (smallest != i) {
-      int const kept = values[i];
-      values[i] = values[smallest];
-      values[smallest] = kept;
+    if (position != i) {
+      values[position] = values[i];
+      values[i] = smallest;
     }
   }
 }

@@ -1,26 +1,70 @@
 // Asks for a count and that many integers, then prints them sorted, lowest first.
+#include <algorithm>
+#include <charconv>
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <new>
+#include <streambuf>
 #include <string>
 
 #include "selection_sort.hpp"
+
+// Numbers are read straight from the stream buffer of standard input, a character at a
+// time, as the C++ streams read an int in the "C" locale: leading whitespace skipped,
+// then an optional sign and decimal digits. Going past the locale machinery makes
+// reading 50,000 values several times faster.
+
+// Skips whitespace. Returns false if the input ends first.
+bool skip_whitespace(std::streambuf& in) {
+  for (int c = in.sgetc();; c = in.snextc()) {
+    switch (c) {
+      case ' ': case '\t': case '\n': case '\v': case '\f': case '\r':
+        break;
+      default:
+        return c != std::streambuf::traits_type::eof();
+    }
+  }
+}
+
+// Reads an optional sign and decimal digits into value, leaving the character after them
+// unread. Returns false if there are no digits or the number is outside the int range.
+bool read_int(std::streambuf& in, int& value) {
+  int c = in.sgetc();
+  bool const negative = c == '-';
+  if (c == '-' || c == '+') {
+    c = in.snextc();
+  }
+  constexpr std::int64_t kLimit = std::int64_t{1} << 31;  // magnitude of the smallest int
+  std::int64_t magnitude = 0;
+  bool any_digit = false;
+  for (; c >= '0' && c <= '9'; c = in.snextc()) {
+    any_digit = true;
+    magnitude = std::min(magnitude * 10 + (c - '0'), kLimit + 1);
+  }
+  std::int64_t const signed_value = negative ? -magnitude : magnitude;
+  if (!any_digit || signed_value < -kLimit || signed_value >= kLimit) {
+    return false;
+  }
+  value = static_cast<int>(signed_value);
+  return true;
+}
 
 // Writes the prompt, then reads count integers into values[0] to values[count - 1], in
 // the order typed. Returns false, after writing why to standard error, when the input
 // ends or holds something other than an int before the count-th value.
 bool fill_array(int* values, int count) {
-  std::cout << "Enter " << count << " integers.\n";
+  std::cout << "Enter " << count << " integers.\n" << std::flush;
+  std::streambuf& in = *std::cin.rdbuf();
   for (int position = 0; position < count; ++position) {
-    // Skipping the whitespace first tells an input that has run out from a bad value.
-    if ((std::cin >> std::ws).peek() == std::char_traits<char>::eof()) {
+    if (!skip_whitespace(in)) {
       std::cerr << "Error: the input ended after " << position << " of " << count
                 << " values.\n";
       return false;
     }
-    if (!(std::cin >> values[position])) {
+    if (!read_int(in, values[position])) {
       std::cerr << "Error: value " << position + 1 << " of " << count
                 << " is not a whole number from -2147483648 to 2147483647.\n";
       return false;
@@ -30,24 +74,28 @@ bool fill_array(int* values, int count) {
 }
 
 int main() {
-  // The program uses only the C++ streams, so they need not keep in step with C's stdio.
-  // Standard input stays tied to standard output, which flushes each prompt before a read.
+  // Only the C++ streams are used, so they need not keep in step with C's stdio; their
+  // own buffers make the output of many numbers cheap.
   std::ios::sync_with_stdio(false);
 
   std::cout << "This program sorts numbers from lowest to highest.\n"
-            << "How many numbers will be sorted? ";
+            << "How many numbers will be sorted? " << std::flush;
+  std::streambuf& in = *std::cin.rdbuf();
   int count = 0;
   std::unique_ptr<int[]> values;
   int status = EXIT_FAILURE;
-  if (!(std::cin >> count) || count < 0) {
+  if (!skip_whitespace(in) || !read_int(in, count) || count < 0) {
     std::cerr << "Error: the count must be a whole number from 0 to 2147483647.\n";
   } else if (values.reset(new (std::nothrow) int[static_cast<std::size_t>(count)]); !values) {
     std::cerr << "Error: not enough memory for " << count << " numbers.\n";
   } else if (fill_array(values.get(), count)) {
     sort(values.get(), count);
     std::cout << "In sorted order the numbers are:\n";
+    char text[12];  // "-2147483648 "
     for (int position = 0; position < count; ++position) {
-      std::cout << values.get()[position] << ' ';
+      char* const end = std::to_chars(text, text + sizeof text, values.get()[position]).ptr;
+      *end = ' ';
+      std::cout.write(text, end + 1 - text);
     }
     std::cout << '\n';
     status = EXIT_SUCCESS;

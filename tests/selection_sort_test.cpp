@@ -7,6 +7,11 @@
 #include <random>
 #include <vector>
 
+#if defined(__unix__)
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -57,17 +62,62 @@ TEST(IndexOfSmallestTest, FindsTheEarliestSmallest) {
   }
 }
 
+// Arrays of one kind each: many ties with the extremes, any int, and falling values in
+// runs of three, whose smallest value sits in the last block, three times over.
+std::vector<std::vector<int>> arrays_of_length(std::mt19937& engine, int count) {
+  std::uniform_int_distribution<int> any(INT_MIN, INT_MAX);
+  std::vector<int> spread(static_cast<std::size_t>(count));
+  std::ranges::generate(spread, [&] { return any(engine); });
+  std::vector<int> falling(static_cast<std::size_t>(count));
+  for (int k = 0; k < count; ++k) {
+    falling[static_cast<std::size_t>(k)] = (count - k) / 3;
+  }
+  return {random_values(engine, count), spread, falling};
+}
+
 TEST(IndexOfSmallestTest, AgreesWithReferenceFromEveryStart) {
+  // Values are scanned in blocks of 128 with vectors of up to 16: lengths around one to
+  // three of each, and every start, put the range's ends at every offset within them.
+  int const counts[] = {1,   2,   3,   15,  16,  17,  31,  32,  33,  127, 128,
+                        129, 130, 255, 256, 257, 258, 383, 384, 385, 386};
   std::mt19937 engine(20261208);
-  for (int count = 1; count <= 70; ++count) {
-    std::vector<int> const values = random_values(engine, count);
-    for (int start = 0; start < count; ++start) {
-      SCOPED_TRACE(::testing::Message() << "count " << count << ", start " << start);
-      ASSERT_EQ(index_of_smallest(values.data(), start, count),
-                reference_index_of_smallest(values, start));
+  for (int count : counts) {
+    for (std::vector<int> const& values : arrays_of_length(engine, count)) {
+      for (int start = 0; start < count; ++start) {
+        SCOPED_TRACE(::testing::Message() << "count " << count << ", start " << start);
+        ASSERT_EQ(index_of_smallest(values.data(), start, count),
+                  reference_index_of_smallest(values, start));
+      }
     }
   }
 }
+
+#if defined(__unix__)
+// An array whose last element ends a page, with no access allowed to the page after it:
+// a read past the end is a segmentation fault, not a silent pass.
+TEST(IndexOfSmallestTest, ReadsNothingPastTheEnd) {
+  long const page = ::sysconf(_SC_PAGESIZE);
+  std::size_t const size = static_cast<std::size_t>(page);
+  void* const mapping = ::mmap(nullptr, 2 * size, PROT_READ | PROT_WRITE,
+                               MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  ASSERT_NE(mapping, MAP_FAILED);
+  char* const guard = static_cast<char*>(mapping) + size;
+  ASSERT_EQ(::mprotect(guard, size, PROT_NONE), 0);
+  std::mt19937 engine(11);
+  for (int count : {1, 17, 129, 257, 385}) {
+    for (std::vector<int> const& values : arrays_of_length(engine, count)) {
+      int* const array = reinterpret_cast<int*>(guard) - count;
+      std::ranges::copy(values, array);
+      for (int start = 0; start < count; ++start) {
+        SCOPED_TRACE(::testing::Message() << "count " << count << ", start " << start);
+        ASSERT_EQ(index_of_smallest(array, start, count),
+                  reference_index_of_smallest(values, start));
+      }
+    }
+  }
+  ::munmap(mapping, 2 * size);
+}
+#endif
 
 TEST(SortTest, SortsSmallArrays) {
   struct Case {
@@ -95,17 +145,13 @@ TEST(SortTest, SortsSmallArrays) {
 
 TEST(SortTest, AgreesWithStandardSortOnRandomArrays) {
   std::mt19937 engine(7);
-  std::uniform_int_distribution<int> any(INT_MIN, INT_MAX);
   for (int count : {2, 3, 17, 100, 1000, 3001}) {
     SCOPED_TRACE(::testing::Message() << "count " << count);
-    std::vector<int> tied = random_values(engine, count);
-    std::vector<int> spread(static_cast<std::size_t>(count));
-    std::ranges::generate(spread, [&] { return any(engine); });
-    for (std::vector<int>* values : {&tied, &spread}) {
-      std::vector<int> expected = *values;
+    for (std::vector<int> values : arrays_of_length(engine, count)) {
+      std::vector<int> expected = values;
       std::ranges::sort(expected);
-      sort(values->data(), count);
-      EXPECT_EQ(*values, expected);
+      sort(values.data(), count);
+      EXPECT_EQ(values, expected);
     }
   }
 }
