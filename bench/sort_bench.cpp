@@ -56,11 +56,15 @@ void BM_Sort(benchmark::State& state) {
 
 BENCHMARK(BM_Sort<textbook_sort>)
     ->Name("BM_TextbookSort")
-    ->Arg(1'000)->Arg(10'000)->Arg(50'000)
+    ->Arg(1'000)
+    ->Arg(10'000)
+    ->Arg(50'000)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Sort<sort>)
     ->Name("BM_Sort")
-    ->Arg(1'000)->Arg(10'000)->Arg(50'000)
+    ->Arg(1'000)
+    ->Arg(10'000)
+    ->Arg(50'000)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

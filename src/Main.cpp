@@ -21,7 +21,12 @@
 bool skip_whitespace(std::streambuf& in) {
   for (int c = in.sgetc();; c = in.snextc()) {
     switch (c) {
-      case ' ': case '\t': case '\n': case '\v': case '\f': case '\r':
+      case ' ':
+      case '\t':
+      case '\n':
+      case '\v':
+      case '\f':
+      case '\r':
         break;
       default:
         return c != std::streambuf::traits_type::eof();
@@ -60,8 +65,7 @@ bool fill_array(int* values, int count) {
   std::streambuf& in = *std::cin.rdbuf();
   for (int position = 0; position < count; ++position) {
     if (!skip_whitespace(in)) {
-      std::cerr << "Error: the input ended after " << position << " of " << count
-                << " values.\n";
+      std::cerr << "Error: the input ended after " << position << " of " << count << " values.\n";
       return false;
     }
     if (!read_int(in, values[position])) {

@@ -38,8 +38,8 @@ int find_smallest(int const* values, int start, int count) {
   int block_length = 1;
   for (int k = start + 1; k < count; k += kBlock) {
     int const length = std::min(kBlock, count - k);
-    int const block_smallest = length == kBlock ? smallest_of(values + k, kBlock)
-                                                : smallest_of(values + k, length);
+    int const block_smallest =
+        length == kBlock ? smallest_of(values + k, kBlock) : smallest_of(values + k, length);
     if (block_smallest < smallest) {
       smallest = block_smallest;
       block = k;

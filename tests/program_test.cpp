@@ -31,9 +31,9 @@ std::string read_file(fs::path const& path) {
 // stand-in prints a marker to the same standard output, so each call shows where it ran.
 // setup is shell text run before the program (a resource limit, say).
 Outcome run_program(std::string const& input, std::string const& setup = "") {
-  fs::path const dir = fs::temp_directory_path() /
-                       ("sort-numbers-test-" + std::to_string(::getpid()) + "-" +
-                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  fs::path const dir =
+      fs::temp_directory_path() / ("sort-numbers-test-" + std::to_string(::getpid()) + "-" +
+                                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
   fs::remove_all(dir);
   fs::create_directories(dir);
   std::ofstream(dir / "pause") << "#!/bin/sh\necho '[pause]'\n";
@@ -41,8 +41,8 @@ Outcome run_program(std::string const& input, std::string const& setup = "") {
   std::ofstream(dir / "in", std::ios::binary) << input;
 
   std::string const command = "cd '" + dir.string() + "' && PATH=\"$PWD:$PATH\" && " + setup +
-                              (setup.empty() ? "" : " && ") + "'" SORT_NUMBERS_EXE
-                              "' <in >out 2>err";
+                              (setup.empty() ? "" : " && ") +
+                              "'" SORT_NUMBERS_EXE "' <in >out 2>err";
   int const raw = std::system(command.c_str());
   Outcome outcome{read_file(dir / "out"), read_file(dir / "err"),
                   WIFEXITED(raw) ? WEXITSTATUS(raw) : -1};
@@ -73,16 +73,15 @@ void expect_runs(Case const& c, std::string const& setup = "") {
 
 TEST(ProgramTest, SortsWhatItReads) {
   Case const cases[] = {
-      {"typical", "5\n5 3 8 1 9\n",
-       std::string("Enter 5 integers.\n") + kHeading + "1 3 5 8 9 \n", "", 0},
+      {"typical", "5\n5 3 8 1 9\n", std::string("Enter 5 integers.\n") + kHeading + "1 3 5 8 9 \n",
+       "", 0},
       {"spread over lines, extra input left", "5 5\n3\n\n8 1\t9 x\n",
        std::string("Enter 5 integers.\n") + kHeading + "1 3 5 8 9 \n", "", 0},
       {"count 0", "0\n", std::string("Enter 0 integers.\n") + kHeading + "\n", "", 0},
       {"count 1", "1\n-4", std::string("Enter 1 integers.\n") + kHeading + "-4 \n", "", 0},
       {"ties, signs, extremes", "7 2147483647 -1 +3 -2147483648 3 -1 0\r\n",
-       std::string("Enter 7 integers.\n") + kHeading +
-           "-2147483648 -1 -1 0 3 3 2147483647 \n",
-       "", 0},
+       std::string("Enter 7 integers.\n") + kHeading + "-2147483648 -1 -1 0 3 3 2147483647 \n", "",
+       0},
   };
   for (Case const& c : cases) {
     expect_runs(c);
@@ -105,8 +104,8 @@ TEST(ProgramTest, RejectsBadInput) {
        "Error: value 3 of 3 is not a whole number from -2147483648 to 2147483647.\n", 1},
       {"value too large", "3\n2147483648 1 2\n", enter3,
        "Error: value 1 of 3 is not a whole number from -2147483648 to 2147483647.\n", 1},
-      {"input ends early", "3\n1 2\n \n", enter3,
-       "Error: the input ended after 2 of 3 values.\n", 1},
+      {"input ends early", "3\n1 2\n \n", enter3, "Error: the input ended after 2 of 3 values.\n",
+       1},
       {"no values", "3", enter3, "Error: the input ended after 0 of 3 values.\n", 1},
   };
   for (Case const& c : cases) {
@@ -125,7 +124,10 @@ TEST(ProgramTest, SurvivesHostileInput) {
   using namespace std::string_literals;
   Hostile const cases[] = {
       {"NUL byte among the values", "3\n1 \0 2\n"s, nullptr},
-      {"NUL byte before the count", "\0" "3 1 2 3"s, nullptr},
+      {"NUL byte before the count",
+       "\0"
+       "3 1 2 3"s,
+       nullptr},
       {"count with trailing letters", "3abc 1 2 3\n", nullptr},
       {"30-digit value", "2\n1 123456789012345678901234567890\n", nullptr},
       {"30-digit count", "123456789012345678901234567890\n", nullptr},
@@ -143,8 +145,7 @@ TEST(ProgramTest, SurvivesHostileInput) {
     EXPECT_TRUE(outcome.out.starts_with(kIntro)) << outcome.out;
     EXPECT_TRUE(outcome.out.ends_with(kPauses)) << outcome.out;
     if (c.sorted != nullptr) {
-      EXPECT_TRUE(outcome.out.ends_with(kHeading + std::string(c.sorted) + kPauses))
-          << outcome.out;
+      EXPECT_TRUE(outcome.out.ends_with(kHeading + std::string(c.sorted) + kPauses)) << outcome.out;
       EXPECT_EQ(outcome.err, "");
       EXPECT_EQ(outcome.status, 0);
     } else {

@@ -98,8 +98,8 @@ TEST(IndexOfSmallestTest, AgreesWithReferenceFromEveryStart) {
 TEST(IndexOfSmallestTest, ReadsNothingPastTheEnd) {
   long const page = ::sysconf(_SC_PAGESIZE);
   std::size_t const size = static_cast<std::size_t>(page);
-  void* const mapping = ::mmap(nullptr, 2 * size, PROT_READ | PROT_WRITE,
-                               MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  void* const mapping =
+      ::mmap(nullptr, 2 * size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   ASSERT_NE(mapping, MAP_FAILED);
   char* const guard = static_cast<char*>(mapping) + size;
   ASSERT_EQ(::mprotect(guard, size, PROT_NONE), 0);
