@@ -54,18 +54,12 @@ void BM_Sort(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * comparisons);
 }
 
-BENCHMARK(BM_Sort<textbook_sort>)
-    ->Name("BM_TextbookSort")
-    ->Arg(1'000)
-    ->Arg(10'000)
-    ->Arg(50'000)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Sort<sort>)
-    ->Name("BM_Sort")
-    ->Arg(1'000)
-    ->Arg(10'000)
-    ->Arg(50'000)
-    ->Unit(benchmark::kMillisecond);
+void counts(benchmark::internal::Benchmark* run) {
+  run->Arg(1'000)->Arg(10'000)->Arg(50'000)->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_Sort<textbook_sort>)->Name("BM_TextbookSort")->Apply(counts);
+BENCHMARK(BM_Sort<sort>)->Name("BM_Sort")->Apply(counts);
 
 }  // namespace
 

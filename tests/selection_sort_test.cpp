@@ -1,16 +1,14 @@
 // Unit tests of the selection sort module.
 #include "selection_sort.hpp"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <climits>
 #include <cstddef>
 #include <random>
 #include <vector>
-
-#if defined(__unix__)
-#include <sys/mman.h>
-#include <unistd.h>
-#endif
 
 #include <gtest/gtest.h>
 
@@ -18,24 +16,23 @@ namespace {
 
 // The obvious scan that index_of_smallest must agree with: the earliest smallest.
 int reference_index_of_smallest(std::vector<int> const& values, int start) {
-  int position = start;
-  for (int k = start + 1; k < static_cast<int>(values.size()); ++k) {
-    if (values[static_cast<std::size_t>(k)] < values[static_cast<std::size_t>(position)]) {
-      position = k;
-    }
-  }
-  return position;
+  auto const first = values.begin() + start;
+  return static_cast<int>(std::min_element(first, values.end()) - values.begin());
 }
 
-// Random values from a narrow range, so that ties are common, with the extremes mixed in.
-std::vector<int> random_values(std::mt19937& engine, int count) {
-  std::uniform_int_distribution<int> pick(-4, 4);
-  std::vector<int> values(static_cast<std::size_t>(count));
-  for (int& value : values) {
-    int const drawn = pick(engine);
-    value = drawn == -4 ? INT_MIN : drawn == 4 ? INT_MAX : drawn;
+// Arrays of one kind each: many ties with the extremes mixed in, any int, and falling
+// values in runs of three, whose smallest value sits in the last block, three times over.
+std::vector<std::vector<int>> arrays_of_length(std::mt19937& engine, int count) {
+  std::uniform_int_distribution<int> tied(-4, 4);
+  std::uniform_int_distribution<int> any(INT_MIN, INT_MAX);
+  std::vector<std::vector<int>> arrays(3, std::vector<int>(static_cast<std::size_t>(count)));
+  for (int k = 0; k < count; ++k) {
+    int const drawn = tied(engine);
+    arrays[0][static_cast<std::size_t>(k)] = drawn == -4 ? INT_MIN : drawn == 4 ? INT_MAX : drawn;
+    arrays[1][static_cast<std::size_t>(k)] = any(engine);
+    arrays[2][static_cast<std::size_t>(k)] = (count - k) / 3;
   }
-  return values;
+  return arrays;
 }
 
 TEST(IndexOfSmallestTest, FindsTheEarliestSmallest) {
@@ -48,12 +45,11 @@ TEST(IndexOfSmallestTest, FindsTheEarliestSmallest) {
       {{7}, 0, 0},
       {{3, 9}, 1, 1},
       {{4, 1, 1, 1}, 0, 1},
-      {{1, 1, 1, 1}, 0, 0},
+      {{1, 1, 1}, 0, 0},
       {{1, 5, 2, 2}, 1, 2},
       {{5, 6, 7, -8}, 0, 3},
       {{0, INT_MAX, INT_MIN, INT_MIN}, 0, 2},
       {{INT_MIN, INT_MAX, 0}, 1, 2},
-      {{-1, 0, 1}, 0, 0},
   };
   for (Case const& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.values) + " from " + std::to_string(c.start));
@@ -62,49 +58,22 @@ TEST(IndexOfSmallestTest, FindsTheEarliestSmallest) {
   }
 }
 
-// Arrays of one kind each: many ties with the extremes, any int, and falling values in
-// runs of three, whose smallest value sits in the last block, three times over.
-std::vector<std::vector<int>> arrays_of_length(std::mt19937& engine, int count) {
-  std::uniform_int_distribution<int> any(INT_MIN, INT_MAX);
-  std::vector<int> spread(static_cast<std::size_t>(count));
-  std::ranges::generate(spread, [&] { return any(engine); });
-  std::vector<int> falling(static_cast<std::size_t>(count));
-  for (int k = 0; k < count; ++k) {
-    falling[static_cast<std::size_t>(k)] = (count - k) / 3;
-  }
-  return {random_values(engine, count), spread, falling};
-}
+// The values end where a page that cannot be read begins, so that a read past the last
+// one is a segmentation fault rather than a silent pass.
+TEST(IndexOfSmallestTest, AgreesWithReferenceAndReadsNothingPastTheEnd) {
+  std::size_t const page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+  void* const pages =
+      ::mmap(nullptr, 2 * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  ASSERT_NE(pages, MAP_FAILED);
+  char* const guard = static_cast<char*>(pages) + page;
+  ASSERT_EQ(::mprotect(guard, page, PROT_NONE), 0);
 
-TEST(IndexOfSmallestTest, AgreesWithReferenceFromEveryStart) {
   // Values are scanned in blocks of 128 with vectors of up to 16: lengths around one to
-  // three of each, and every start, put the range's ends at every offset within them.
+  // three of each, from every start, put the range's ends at every offset within them.
   int const counts[] = {1,   2,   3,   15,  16,  17,  31,  32,  33,  127, 128,
                         129, 130, 255, 256, 257, 258, 383, 384, 385, 386};
   std::mt19937 engine(20261208);
   for (int count : counts) {
-    for (std::vector<int> const& values : arrays_of_length(engine, count)) {
-      for (int start = 0; start < count; ++start) {
-        SCOPED_TRACE(::testing::Message() << "count " << count << ", start " << start);
-        ASSERT_EQ(index_of_smallest(values.data(), start, count),
-                  reference_index_of_smallest(values, start));
-      }
-    }
-  }
-}
-
-#if defined(__unix__)
-// An array whose last element ends a page, with no access allowed to the page after it:
-// a read past the end is a segmentation fault, not a silent pass.
-TEST(IndexOfSmallestTest, ReadsNothingPastTheEnd) {
-  long const page = ::sysconf(_SC_PAGESIZE);
-  std::size_t const size = static_cast<std::size_t>(page);
-  void* const mapping =
-      ::mmap(nullptr, 2 * size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-  ASSERT_NE(mapping, MAP_FAILED);
-  char* const guard = static_cast<char*>(mapping) + size;
-  ASSERT_EQ(::mprotect(guard, size, PROT_NONE), 0);
-  std::mt19937 engine(11);
-  for (int count : {1, 17, 129, 257, 385}) {
     for (std::vector<int> const& values : arrays_of_length(engine, count)) {
       int* const array = reinterpret_cast<int*>(guard) - count;
       std::ranges::copy(values, array);
@@ -115,9 +84,8 @@ TEST(IndexOfSmallestTest, ReadsNothingPastTheEnd) {
       }
     }
   }
-  ::munmap(mapping, 2 * size);
+  ::munmap(pages, 2 * page);
 }
-#endif
 
 TEST(SortTest, SortsSmallArrays) {
   struct Case {
@@ -131,8 +99,6 @@ TEST(SortTest, SortsSmallArrays) {
       {{7, 7, 7}, {7, 7, 7}},
       {{5, 4, 3, 2, 1}, {1, 2, 3, 4, 5}},
       {{2, 1, 1}, {1, 1, 2}},
-      {{5, 3, 8, 1, 9}, {1, 3, 5, 8, 9}},
-      {{3, -2, 0, -7}, {-7, -2, 0, 3}},
       {{INT_MAX, 0, INT_MIN, -1, INT_MAX, INT_MIN}, {INT_MIN, INT_MIN, -1, 0, INT_MAX, INT_MAX}},
   };
   for (Case const& c : cases) {
