@@ -105,9 +105,14 @@ int main() {
     status = EXIT_SUCCESS;
   }
 
+  std::cout.flush();
+  if (status == EXIT_SUCCESS && !std::cout) {
+    std::cerr << "Error: the sorted numbers could not be written.\n";
+    status = EXIT_FAILURE;
+  }
+
   // Every run, failed or not, ends the same way, so that a console window which closes
   // with the program stays open long enough to be read.
-  std::cout.flush();
   std::system("pause");
   values.reset();
   std::system("pause");

@@ -38,8 +38,10 @@ std::string read_file(fs::path const& path) {
 
 // Runs the program in a fresh directory that also holds a "pause" first on PATH; the
 // stand-in prints a marker to the same standard output, so each call shows where it ran.
-// setup is shell text run before the program (a resource limit, say).
-Outcome run_program(std::string const& input, std::string const& setup = "") {
+// setup is shell text run before the program (a resource limit, say); output is where its
+// standard output goes.
+Outcome run_program(std::string const& input, std::string const& setup = "",
+                    std::string const& output = "out") {
   fs::path const dir =
       fs::temp_directory_path() / ("sort-numbers-test-" + std::to_string(::getpid()) + "-" +
                                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -50,8 +52,8 @@ Outcome run_program(std::string const& input, std::string const& setup = "") {
   std::ofstream(dir / "in", std::ios::binary) << input;
 
   std::string const command = "cd '" + dir.string() + "' && PATH=\"$PWD:$PATH\" && " + setup +
-                              (setup.empty() ? "" : " && ") +
-                              "'" SORT_NUMBERS_EXE "' <in >out 2>err";
+                              (setup.empty() ? "" : " && ") + "'" SORT_NUMBERS_EXE "' <in >" +
+                              output + " 2>err";
   int const raw = std::system(command.c_str());
   Outcome outcome{read_file(dir / "out"), read_file(dir / "err"),
                   WIFEXITED(raw) ? WEXITSTATUS(raw) : -1};
@@ -157,6 +159,14 @@ TEST(ProgramTest, SurvivesHostileInput) {
       EXPECT_EQ(outcome.status, 1);
     }
   }
+}
+
+TEST(ProgramTest, ReportsOutputItCannotWrite) {
+  Outcome const outcome = run_program("2\n2 1\n", "", "/dev/full");
+  // The stand-in "pause" cannot write its marker either, and says so after the program.
+  EXPECT_TRUE(outcome.err.starts_with("Error: the sorted numbers could not be written.\n"))
+      << outcome.err;
+  EXPECT_EQ(outcome.status, 1);
 }
 
 TEST(ProgramTest, ReportsAnArrayItCannotObtain) {
