@@ -9,6 +9,7 @@
 #include <new>
 #include <streambuf>
 #include <string>
+#include <utility>
 
 #include "selection_sort.hpp"
 
@@ -88,9 +89,15 @@ int main() {
   int count = 0;
   std::unique_ptr<int[]> values;
   int status = EXIT_FAILURE;
+  // The most ints that one array may hold. A 32-bit system's new throws, even when asked not
+  // to, for an array of more than PTRDIFF_MAX bytes, so a larger count is refused beforehand.
+  constexpr std::size_t kMostValues = PTRDIFF_MAX / sizeof(int);
   if (!skip_whitespace(in) || !read_int(in, count) || count < 0) {
     std::cerr << "Error: the count must be a whole number from 0 to 2147483647.\n";
-  } else if (values.reset(new (std::nothrow) int[static_cast<std::size_t>(count)]); !values) {
+  } else if (values.reset(std::cmp_less_equal(count, kMostValues)
+                              ? new (std::nothrow) int[static_cast<std::size_t>(count)]
+                              : nullptr);
+             !values) {
     std::cerr << "Error: not enough memory for " << count << " numbers.\n";
   } else if (fill_array(values.get(), count)) {
     sort(values.get(), count);
