@@ -4,12 +4,17 @@
 #include <algorithm>
 #include <limits>
 
-#if defined(SORT_NUMBERS_HAVE_TARGET_CLONES)
-// One copy per vector unit; the loader picks the widest one the processor has.
-#define SORT_NUMBERS_VECTORISED \
-  __attribute__((target_clones("avx512f", "avx2", "sse4.1", "default")))
+#include "smallest_search.hpp"
+
+// GCC and Clang compile the search once per x86 vector unit and pick among the copies at
+// run time from the processor's features. That needs neither the loader's indirect
+// functions nor anything of the operating system's, so it works for ELF, PE and Mach-O
+// alike. Other compilers and processors build one copy.
+#if defined(SORT_NUMBERS_HAVE_CPU_DISPATCH)
+#define SORT_NUMBERS_FOR(unit) __attribute__((target(unit)))
+#define SORT_NUMBERS_INLINE __attribute__((always_inline)) inline
 #else
-#define SORT_NUMBERS_VECTORISED
+#define SORT_NUMBERS_INLINE inline
 #endif
 
 namespace {
@@ -19,8 +24,9 @@ namespace {
 // blocks leave more to search at the end, shorter ones more block minima to reduce.
 constexpr int kBlock = 128;
 
-// The smallest of values[0] to values[length - 1].
-inline int smallest_of(int const* values, int length) {
+// The smallest of values[0] to values[length - 1]. Forced inline, as is find_smallest,
+// so that each copy below gets its own code for its own vector unit.
+SORT_NUMBERS_INLINE int smallest_of(int const* values, int length) {
   int smallest = std::numeric_limits<int>::max();
   for (int k = 0; k < length; ++k) {
     smallest = std::min(smallest, values[k]);
@@ -28,11 +34,10 @@ inline int smallest_of(int const* values, int length) {
   return smallest;
 }
 
-// index_of_smallest at the width of the vector unit. It keeps the smallest value so far
-// and the first block that holds it; only a block whose minimum is strictly smaller takes
-// over, so the earliest position is in that block, and only that block is searched.
-SORT_NUMBERS_VECTORISED
-int find_smallest(int const* values, int start, int count) {
+// index_of_smallest a block at a time. It keeps the smallest value so far and the first
+// block that holds it; only a block whose minimum is strictly smaller takes over, so the
+// earliest position is in that block, and only that block is searched.
+SORT_NUMBERS_INLINE int find_smallest(int const* values, int start, int count) {
   int smallest = values[start];
   int block = start;
   int block_length = 1;
@@ -50,7 +55,73 @@ int find_smallest(int const* values, int start, int count) {
                           values);
 }
 
+#if defined(SORT_NUMBERS_HAVE_CPU_DISPATCH)
+SORT_NUMBERS_FOR("avx512f") int find_smallest_avx512f(int const* values, int start, int count) {
+  return find_smallest(values, start, count);
+}
+
+SORT_NUMBERS_FOR("avx2") int find_smallest_avx2(int const* values, int start, int count) {
+  return find_smallest(values, start, count);
+}
+
+SORT_NUMBERS_FOR("sse4.1") int find_smallest_sse4_1(int const* values, int start, int count) {
+  return find_smallest(values, start, count);
+}
+#endif
+
+int find_smallest_baseline(int const* values, int start, int count) {
+  return find_smallest(values, start, count);
+}
+
 }  // namespace
+
+char const* name_of(vector_unit unit) {
+  switch (unit) {
+    case vector_unit::avx512f:
+      return "avx512f";
+    case vector_unit::avx2:
+      return "avx2";
+    case vector_unit::sse4_1:
+      return "sse4.1";
+    case vector_unit::baseline:
+      break;
+  }
+  return "baseline";
+}
+
+bool can_run(vector_unit unit) {
+#if defined(SORT_NUMBERS_HAVE_CPU_DISPATCH)
+  // A load and a bit test: the features are read from the processor once, at start-up.
+  switch (unit) {
+    case vector_unit::avx512f:
+      return __builtin_cpu_supports("avx512f");
+    case vector_unit::avx2:
+      return __builtin_cpu_supports("avx2");
+    case vector_unit::sse4_1:
+      return __builtin_cpu_supports("sse4.1");
+    case vector_unit::baseline:
+      return true;
+  }
+#endif
+  return unit == vector_unit::baseline;
+}
+
+int index_of_smallest_with([[maybe_unused]] vector_unit unit, int const* values, int start,
+                           int count) {
+#if defined(SORT_NUMBERS_HAVE_CPU_DISPATCH)
+  switch (unit) {
+    case vector_unit::avx512f:
+      return find_smallest_avx512f(values, start, count);
+    case vector_unit::avx2:
+      return find_smallest_avx2(values, start, count);
+    case vector_unit::sse4_1:
+      return find_smallest_sse4_1(values, start, count);
+    case vector_unit::baseline:
+      break;
+  }
+#endif
+  return find_smallest_baseline(values, start, count);
+}
 
 void sort(int* values, int count) {
   for (int i = 0; i < count - 1; ++i) {
@@ -62,7 +133,14 @@ void sort(int* values, int count) {
 }
 
 int index_of_smallest(int const* values, int start, int count) {
-  return find_smallest(values, start, count);
+  // The widest unit the processor has. Checking per call costs a few loads against a
+  // scan of the rest of the array, and keeps no state between calls.
+  for (vector_unit unit : {vector_unit::avx512f, vector_unit::avx2, vector_unit::sse4_1}) {
+    if (can_run(unit)) {
+      return index_of_smallest_with(unit, values, start, count);
+    }
+  }
+  return find_smallest_baseline(values, start, count);
 }
 
 void swap_values(int& first, int& second) {

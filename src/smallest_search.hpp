@@ -1,0 +1,21 @@
+// The copies of the search behind index_of_smallest, one per vector unit, so that each of
+// them can be checked and timed, not only the one that the processor running it picks.
+#ifndef SRC_SMALLEST_SEARCH_HPP_
+#define SRC_SMALLEST_SEARCH_HPP_
+
+// The vector units the search has a copy for, widest first. Builds for x86 processors with
+// GCC or Clang have all four; other builds have only the baseline, the compiler's default
+// for its target (which is NEON on 64-bit Arm).
+enum class vector_unit { avx512f, avx2, sse4_1, baseline };
+
+// The unit's name as the compiler writes it ("avx512f", "sse4.1", "baseline").
+[[nodiscard]] char const* name_of(vector_unit unit);
+
+// Whether this build has a copy for unit and the processor running it can execute it.
+// Always true for the baseline.
+[[nodiscard]] bool can_run(vector_unit unit);
+
+// index_of_smallest with the copy for unit, which can_run(unit) must allow.
+[[nodiscard]] int index_of_smallest_with(vector_unit unit, int const* values, int start, int count);
+
+#endif  // SRC_SMALLEST_SEARCH_HPP_
