@@ -1,16 +1,29 @@
 // Unit tests of the selection sort module.
 #include "selection_sort.hpp"
 
+#if defined(_WIN32)
+#define NOMINMAX
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#else
 #include <sys/mman.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <climits>
 #include <cstddef>
+#include <ostream>
 #include <random>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "smallest_search.hpp"
+
+// Names the copy in the test's name and messages, where a plain enum would show as bytes.
+void PrintTo(vector_unit unit, std::ostream* out) { *out << name_of(unit); }
 
 namespace {
 
@@ -58,15 +71,55 @@ TEST(IndexOfSmallestTest, FindsTheEarliestSmallest) {
   }
 }
 
-// The values end where a page that cannot be read begins, so that a read past the last
-// one is a segmentation fault rather than a silent pass.
-TEST(IndexOfSmallestTest, AgreesWithReferenceAndReadsNothingPastTheEnd) {
-  std::size_t const page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
-  void* const pages =
-      ::mmap(nullptr, 2 * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-  ASSERT_NE(pages, MAP_FAILED);
-  char* const guard = static_cast<char*>(pages) + page;
-  ASSERT_EQ(::mprotect(guard, page, PROT_NONE), 0);
+// Two pages, the second of which cannot be read or written: an array placed to end where
+// it begins turns a read past its last element into a crash rather than a silent pass.
+class GuardedPages {
+ public:
+  GuardedPages() {
+#if defined(_WIN32)
+    SYSTEM_INFO system;
+    ::GetSystemInfo(&system);
+    page_ = system.dwPageSize;
+    pages_ = ::VirtualAlloc(nullptr, 2 * page_, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+    DWORD previous = 0;
+    guarded_ = pages_ != nullptr && ::VirtualProtect(guard(), page_, PAGE_NOACCESS, &previous) != 0;
+#else
+    page_ = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+    pages_ = ::mmap(nullptr, 2 * page_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (pages_ == MAP_FAILED) {
+      pages_ = nullptr;
+    }
+    guarded_ = pages_ != nullptr && ::mprotect(guard(), page_, PROT_NONE) == 0;
+#endif
+  }
+  GuardedPages(GuardedPages const&) = delete;
+  GuardedPages& operator=(GuardedPages const&) = delete;
+  ~GuardedPages() {
+#if defined(_WIN32)
+    ::VirtualFree(pages_, 0, MEM_RELEASE);
+#else
+    ::munmap(pages_, 2 * page_);
+#endif
+  }
+
+  [[nodiscard]] bool guarded() const { return guarded_; }
+  // The first byte of the page that cannot be touched.
+  [[nodiscard]] char* guard() const { return static_cast<char*>(pages_) + page_; }
+
+ private:
+  std::size_t page_ = 0;
+  void* pages_ = nullptr;
+  bool guarded_ = false;
+};
+
+class IndexOfSmallestWithTest : public ::testing::TestWithParam<vector_unit> {};
+
+TEST_P(IndexOfSmallestWithTest, AgreesWithReferenceAndReadsNothingPastTheEnd) {
+  if (!can_run(GetParam())) {
+    GTEST_SKIP() << "no " << name_of(GetParam()) << " copy in this build, or no such unit here";
+  }
+  GuardedPages const pages;
+  ASSERT_TRUE(pages.guarded());
 
   // Values are scanned in blocks of 128 with vectors of up to 16: lengths around one to
   // three of each, from every start, put the range's ends at every offset within them.
@@ -75,17 +128,28 @@ TEST(IndexOfSmallestTest, AgreesWithReferenceAndReadsNothingPastTheEnd) {
   std::mt19937 engine(20261208);
   for (int count : counts) {
     for (std::vector<int> const& values : arrays_of_length(engine, count)) {
-      int* const array = reinterpret_cast<int*>(guard) - count;
-      std::ranges::copy(values, array);
+      int* const array = reinterpret_cast<int*>(pages.guard()) - count;
+      std::copy(values.begin(), values.end(), array);
       for (int start = 0; start < count; ++start) {
         SCOPED_TRACE(::testing::Message() << "count " << count << ", start " << start);
-        ASSERT_EQ(index_of_smallest(array, start, count),
+        ASSERT_EQ(index_of_smallest_with(GetParam(), array, start, count),
                   reference_index_of_smallest(values, start));
       }
     }
   }
-  ::munmap(pages, 2 * page);
 }
+
+// Test names cannot hold the dot of "sse4.1".
+std::string test_name(::testing::TestParamInfo<vector_unit> const& unit) {
+  std::string name = name_of(unit.param);
+  std::replace(name.begin(), name.end(), '.', '_');
+  return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(EachCopy, IndexOfSmallestWithTest,
+                         ::testing::Values(vector_unit::avx512f, vector_unit::avx2,
+                                           vector_unit::sse4_1, vector_unit::baseline),
+                         test_name);
 
 TEST(SortTest, SortsSmallArrays) {
   struct Case {
@@ -115,7 +179,7 @@ TEST(SortTest, AgreesWithStandardSortOnRandomArrays) {
     SCOPED_TRACE(::testing::Message() << "count " << count);
     for (std::vector<int> values : arrays_of_length(engine, count)) {
       std::vector<int> expected = values;
-      std::ranges::sort(expected);
+      std::sort(expected.begin(), expected.end());
       sort(values.data(), count);
       EXPECT_EQ(values, expected);
     }
