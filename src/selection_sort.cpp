@@ -2,6 +2,7 @@
 #include "selection_sort.hpp"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 #include "smallest_search.hpp"
@@ -133,14 +134,12 @@ void sort(int* values, int count) {
 }
 
 int index_of_smallest(int const* values, int start, int count) {
-  // The widest unit the processor has. Checking per call costs a few loads against a
+  // The widest unit the processor has. Asking on every call costs a few loads against a
   // scan of the rest of the array, and keeps no state between calls.
-  for (vector_unit unit : {vector_unit::avx512f, vector_unit::avx2, vector_unit::sse4_1}) {
-    if (can_run(unit)) {
-      return index_of_smallest_with(unit, values, start, count);
-    }
-  }
-  return find_smallest_baseline(values, start, count);
+  constexpr vector_unit kWidestFirst[] = {vector_unit::avx512f, vector_unit::avx2,
+                                          vector_unit::sse4_1, vector_unit::baseline};
+  vector_unit const unit = *std::find_if(std::begin(kWidestFirst), std::end(kWidestFirst), can_run);
+  return index_of_smallest_with(unit, values, start, count);
 }
 
 void swap_values(int& first, int& second) {
