@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
+#include <limits>
 #include <memory>
 #include <new>
 #include <streambuf>
@@ -18,44 +19,89 @@
 // then an optional sign and decimal digits. Going around the locale machinery, here and
 // in the output, halves the time it takes to read and write 50,000 numbers.
 
-// Skips whitespace. Returns false if the input ends first.
-bool skip_whitespace(std::streambuf& in) {
-  for (int c = in.sgetc();; c = in.snextc()) {
-    switch (c) {
-      case ' ':
-      case '\t':
-      case '\n':
-      case '\v':
-      case '\f':
-      case '\r':
-        break;
-      default:
-        return c != std::streambuf::traits_type::eof();
-    }
-  }
+// The characters that separate numbers, as in the "C" locale.
+bool is_whitespace(int c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-// Reads an optional sign and decimal digits into value, leaving the character after them
-// unread. Returns false if there are no digits or the number is outside the int range.
-bool read_int(std::streambuf& in, int& value) {
+// Skips whitespace. Returns false if the input ends first.
+bool skip_whitespace(std::streambuf& in) {
   int c = in.sgetc();
-  bool const negative = c == '-';
+  while (is_whitespace(c)) {
+    c = in.snextc();
+  }
+  return c != std::streambuf::traits_type::eof();
+}
+
+// An error message quotes at most this many bytes of the word it could not read.
+constexpr std::size_t kQuotedBytes = 20;
+
+// Reads an optional sign and decimal digits into value, leaving the character after them
+// unread. Returns false if there are no digits or the number is below lowest or above the
+// int range. A failed read stops after the digit that takes the number out of range, and
+// leaves in taken what it took (with at most kQuotedBytes + 1 leading zeros).
+bool read_int(std::streambuf& in, int lowest, int& value, std::string& taken) {
+  int c = in.sgetc();
+  int const sign = c;
   if (c == '-' || c == '+') {
     c = in.snextc();
   }
+  // Leading zeros are counted apart, so that what a failed read took can be written again
+  // from the sign, their number and the magnitude: valid input keeps no copy of its text.
+  std::size_t zeros = 0;
+  for (; c == '0'; c = in.snextc()) {
+    zeros = std::min(zeros + 1, kQuotedBytes + 1);
+  }
   constexpr std::int64_t kLimit = std::int64_t{1} << 31;  // magnitude of the smallest int
   std::int64_t magnitude = 0;
-  bool any_digit = false;
-  for (; c >= '0' && c <= '9'; c = in.snextc()) {
-    any_digit = true;
-    magnitude = std::min(magnitude * 10 + (c - '0'), kLimit + 1);
+  for (; c >= '0' && c <= '9' && magnitude <= kLimit; c = in.snextc()) {
+    magnitude = magnitude * 10 + (c - '0');
   }
-  std::int64_t const signed_value = negative ? -magnitude : magnitude;
-  if (!any_digit || signed_value < -kLimit || signed_value >= kLimit) {
-    return false;
+  std::int64_t const signed_value = sign == '-' ? -magnitude : magnitude;
+  if ((zeros > 0 || magnitude > 0) && signed_value >= lowest && signed_value < kLimit) {
+    value = static_cast<int>(signed_value);
+    return true;
   }
-  value = static_cast<int>(signed_value);
-  return true;
+  taken.clear();
+  if (sign == '-' || sign == '+') {
+    taken += static_cast<char>(sign);
+  }
+  taken.append(zeros, '0');
+  if (magnitude > 0) {
+    taken += std::to_string(magnitude);
+  }
+  return false;
+}
+
+// Returns the word that a failed read which took taken began, for an error message: taken and
+// then the input up to the next whitespace or its end, cut to its first kQuotedBytes bytes
+// with "..." after them if there are more, and escaped so that it can sit between double
+// quotes and no control character reaches the screen.
+std::string quoted_word(std::streambuf& in, std::string word) {
+  for (int c = in.sgetc();
+       word.size() <= kQuotedBytes && c != std::streambuf::traits_type::eof() && !is_whitespace(c);
+       c = in.snextc()) {
+    word.push_back(static_cast<char>(c));
+  }
+  std::string quoted;
+  for (std::size_t i = 0; i < std::min(word.size(), kQuotedBytes); ++i) {
+    auto const byte = static_cast<unsigned char>(word[i]);
+    if (byte == '"' || byte == '\\') {
+      quoted += '\\';
+      quoted += static_cast<char>(byte);
+    } else if (byte >= 0x20 && byte <= 0x7e) {
+      quoted += static_cast<char>(byte);
+    } else {
+      constexpr char kHex[] = "0123456789abcdef";
+      quoted += "\\x";
+      quoted += kHex[byte / 16];
+      quoted += kHex[byte % 16];
+    }
+  }
+  if (word.size() > kQuotedBytes) {
+    quoted += "...";
+  }
+  return quoted;
 }
 
 // Writes the prompt, then reads count integers into values[0] to values[count - 1], in
@@ -64,14 +110,16 @@ bool read_int(std::streambuf& in, int& value) {
 bool fill_array(int* values, int count) {
   std::cout << "Enter " << count << " integers.\n" << std::flush;
   std::streambuf& in = *std::cin.rdbuf();
+  std::string taken;
   for (int position = 0; position < count; ++position) {
     if (!skip_whitespace(in)) {
       std::cerr << "Error: the input ended after " << position << " of " << count << " values.\n";
       return false;
     }
-    if (!read_int(in, values[position])) {
+    if (!read_int(in, std::numeric_limits<int>::min(), values[position], taken)) {
       std::cerr << "Error: value " << position + 1 << " of " << count
-                << " is not a whole number from -2147483648 to 2147483647.\n";
+                << " must be a whole number from -2147483648 to 2147483647, not \""
+                << quoted_word(in, taken) << "\".\n";
       return false;
     }
   }
@@ -87,13 +135,17 @@ int main() {
             << "How many numbers will be sorted? " << std::flush;
   std::streambuf& in = *std::cin.rdbuf();
   int count = 0;
+  std::string taken;
   std::unique_ptr<int[]> values;
   int status = EXIT_FAILURE;
   // The most ints that one array may hold. A 32-bit system's new throws, even when asked not
   // to, for an array of more than PTRDIFF_MAX bytes, so a larger count is refused beforehand.
   constexpr std::size_t kMostValues = PTRDIFF_MAX / sizeof(int);
-  if (!skip_whitespace(in) || !read_int(in, count) || count < 0) {
+  if (!skip_whitespace(in)) {
     std::cerr << "Error: the count must be a whole number from 0 to 2147483647.\n";
+  } else if (!read_int(in, 0, count, taken)) {
+    std::cerr << "Error: the count must be a whole number from 0 to 2147483647, not \""
+              << quoted_word(in, taken) << "\".\n";
   } else if (values.reset(std::cmp_less_equal(count, kMostValues)
                               ? new (std::nothrow) int[static_cast<std::size_t>(count)]
                               : nullptr);

@@ -100,25 +100,71 @@ TEST(ProgramTest, SortsWhatItReads) {
   }
 }
 
+std::string bad_count(std::string const& word) {
+  return "Error: the count must be a whole number from 0 to 2147483647, not \"" + word + "\".\n";
+}
+
+std::string bad_value(int k, int n, std::string const& word) {
+  return "Error: value " + std::to_string(k) + " of " + std::to_string(n) +
+         " must be a whole number from -2147483648 to 2147483647, not \"" + word + "\".\n";
+}
+
 TEST(ProgramTest, RejectsBadInput) {
-  std::string const bad_count = "Error: the count must be a whole number from 0 to 2147483647.\n";
   std::string const enter3 = "Enter 3 integers.\n";
-  auto const bad_value = [](int k) {
-    return "Error: value " + std::to_string(k) +
-           " of 3 is not a whole number from -2147483648 to 2147483647.\n";
-  };
   Case const cases[] = {
-      {"count not a number", "five\n", "", bad_count, 1},
-      {"count negative", "-1\n", "", bad_count, 1},
-      {"count too large", "2147483648\n", "", bad_count, 1},
-      {"value a word", "3\n1 two 3\n", enter3, bad_value(2), 1},
-      {"value with a dot", "3\n2.5 1 1\n", enter3, bad_value(2), 1},
-      {"value too large", "3\n2147483648 1 2\n", enter3, bad_value(1), 1},
+      {"count missing", " \t\r\n", "",
+       "Error: the count must be a whole number from 0 to 2147483647.\n", 1},
+      {"count not a number", "five\n", "", bad_count("five"), 1},
+      {"count negative", "-1\n", "", bad_count("-1"), 1},
+      {"count negative, letters after it", "-3abc 1 2 3\n", "", bad_count("-3abc"), 1},
+      {"count too large", "2147483648\n", "", bad_count("2147483648"), 1},
+      {"value a word", "3\n1 two 3\n", enter3, bad_value(2, 3, "two"), 1},
+      {"value with a dot", "3\n2.5 1 1\n", enter3, bad_value(2, 3, ".5"), 1},
+      {"value too large", "3\n2147483648 1 2\n", enter3, bad_value(1, 3, "2147483648"), 1},
+      {"value too small", "3\n-2147483649 1 2\n", enter3, bad_value(1, 3, "-2147483649"), 1},
       {"input ends early", "3\n1 2\n \n", enter3, "Error: the input ended after 2 of 3 values.\n",
        1},
   };
   for (Case const& c : cases) {
     expect_runs(c);
+  }
+}
+
+// The word quoted is the input from where the failed read began to the next whitespace: at
+// most 20 bytes of it, every byte that is not printable ASCII escaped.
+TEST(ProgramTest, QuotesTheWordItCouldNotRead) {
+  using namespace std::string_literals;
+  std::string const sevens(20, '7');
+  std::string const zeros(19, '0');
+  auto const times20 = [](std::string const& text) {
+    std::string repeated;
+    for (int i = 0; i < 20; ++i) {
+      repeated += text;
+    }
+    return repeated;
+  };
+  struct Word {
+    char const* name;
+    std::string input;  // after "2\n1 "
+    std::string quoted;
+  };
+  Word const cases[] = {
+      {"quote and backslash", "a\"b\\c 2\n", R"(a\"b\\c)"},
+      {"control bytes, NUL, DEL", "\x1b[1m\0\x01\x7f\n"s, R"(\x1b[1m\x00\x01\x7f)"},
+      {"UTF-8", "\xc3\xa9\n", R"(\xc3\xa9)"},
+      {"ends at a tab", "ab\tc", "ab"},
+      {"ends at a vertical tab", "ab\vc", "ab"},
+      {"ends at a form feed", "ab\fc", "ab"},
+      {"ends at a carriage return", "ab\rc", "ab"},
+      {"20 bytes, at the end of the input", sevens, sevens},
+      {"21 bytes", sevens + "7\n", sevens + "..."},
+      {"20 bytes written as 80", std::string(20, '\x01'), times20(R"(\x01)")},
+      {"21 bytes written as 40 and dots", std::string(21, '"'), times20(R"(\")") + "..."},
+      {"out of range, then letters", "-0000099999999999z\n", "-0000099999999999z"},
+      {"out of range after many zeros", zeros + zeros + "5000000000", zeros + "0..."},
+  };
+  for (Word const& c : cases) {
+    expect_runs({c.name, "2\n1 " + c.input, "Enter 2 integers.\n", bad_value(2, 2, c.quoted), 1});
   }
 }
 
