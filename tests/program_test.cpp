@@ -84,6 +84,13 @@ void expect_runs(Case const& c, std::string const& setup = "") {
 }
 
 TEST(ProgramTest, SortsWhatItReads) {
+  // Enough values for the search's vector code, so that the copy the program picks runs.
+  std::string falling = "300\n";
+  std::string rising;
+  for (int k = 1; k <= 300; ++k) {
+    falling += std::to_string(301 - k) + ' ';
+    rising += std::to_string(k) + ' ';
+  }
   Case const cases[] = {
       {"typical", "5\n5 3 8 1 9\n", std::string("Enter 5 integers.\n") + kHeading + "1 3 5 8 9 \n",
        "", 0},
@@ -94,6 +101,7 @@ TEST(ProgramTest, SortsWhatItReads) {
       {"ties, signs, extremes", "7 2147483647 -1 +3 -2147483648 3 -1 0\r\n",
        std::string("Enter 7 integers.\n") + kHeading + "-2147483648 -1 -1 0 3 3 2147483647 \n", "",
        0},
+      {"300 falling", falling, "Enter 300 integers.\n" + (kHeading + rising) + "\n", "", 0},
   };
   for (Case const& c : cases) {
     expect_runs(c);

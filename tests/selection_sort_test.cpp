@@ -115,7 +115,11 @@ class GuardedPages {
 class IndexOfSmallestWithTest : public ::testing::TestWithParam<vector_unit> {};
 
 TEST_P(IndexOfSmallestWithTest, AgreesWithReferenceAndReadsNothingPastTheEnd) {
-  if (!can_run(GetParam())) {
+  // Every processor runs the baseline, so its test never skips: a baseline that said
+  // otherwise would hide its own test, and leave the dispatch with nothing to pick.
+  if (GetParam() == vector_unit::baseline) {
+    ASSERT_TRUE(can_run(GetParam()));
+  } else if (!can_run(GetParam())) {
     GTEST_SKIP() << "no " << name_of(GetParam()) << " copy in this build, or no such unit here";
   }
   GuardedPages const pages;
