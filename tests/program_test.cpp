@@ -42,7 +42,7 @@ std::string read_file(fs::path const& path) {
 // A fresh directory for one run, which also holds a "pause" to be put first on PATH; the
 // stand-in prints a marker to the same standard output, so each call shows where it ran.
 fs::path run_directory() {
-  fs::path const dir =
+  fs::path dir =
       fs::temp_directory_path() / ("sort-numbers-test-" + std::to_string(::getpid()) + "-" +
                                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
   fs::remove_all(dir);
