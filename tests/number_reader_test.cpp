@@ -46,7 +46,7 @@ TEST(ReadIntTest, ReadsUpToTheLimits) {
     std::string input;
     int lowest;
     bool read;
-    int value;  // what a failed read must leave alone
+    int value;  // 99, as before the read, when it fails
     int next;
   };
   Case const cases[] = {
