@@ -1,0 +1,271 @@
+// Unit tests of the number reader, with the stream's own formatted input of an int as the oracle.
+#include "number_reader.hpp"
+
+#include <algorithm>
+#include <climits>
+#include <cstddef>
+#include <random>
+#include <sstream>
+#include <streambuf>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace std::string_literals;
+
+TEST(SkipWhitespaceTest, StopsAtTheFirstOtherCharacterOrTheEnd) {
+  struct Case {
+    char const* name;
+    std::string input;
+    bool found;
+    int next;  // the character left unread, or EOF
+  };
+  Case const cases[] = {
+      {"every separator", " \t\n\v\f\r-7", true, '-'},
+      {"a no-break space is not one", "\xa0 7", true, 0xa0},
+      {"nothing", "", false, EOF},
+      {"only separators", " \r\n", false, EOF},
+  };
+  for (Case const& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::istringstream in(c.input);
+    EXPECT_EQ(skip_whitespace(in), c.found);
+    EXPECT_EQ(in.eof(), !c.found);
+    EXPECT_EQ(in.rdbuf()->sgetc(), c.next);
+  }
+}
+
+TEST(ReadIntTest, ReadsUpToTheLimits) {
+  std::string const zeros(60, '0');
+  struct Case {
+    char const* name;
+    std::string input;
+    int lowest;
+    bool read;
+    int value;  // 99, as before the read, when it fails
+    int next;
+  };
+  Case const cases[] = {
+      {"the smallest int", "-2147483648", INT_MIN, true, INT_MIN, EOF},
+      {"one digit past the smallest", "-21474836480", INT_MIN, false, 99, 0},
+      {"the largest int", "+2147483647 ", INT_MIN, true, INT_MAX, ' '},
+      {"one past the largest", "2147483648", INT_MIN, false, 99, 0},
+      {"more leading zeros than any buffer", "-" + zeros + "42x", INT_MIN, true, -42, 'x'},
+      {"a count of minus zero", "-0\n", 0, true, 0, '\n'},
+      {"a count below 0", "-1", 0, false, 99, 0},
+  };
+  for (Case const& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::istringstream in(c.input);
+    int value = 99;
+    std::string taken;
+    ASSERT_EQ(read_int(in, c.lowest, value, taken), c.read);
+    EXPECT_EQ(value, c.value);
+    if (c.read) {
+      EXPECT_EQ(in.eof(), c.next == EOF);
+      EXPECT_EQ(in.rdbuf()->sgetc(), c.next);
+    }
+  }
+}
+
+// A word as a person or a program might type it: whitespace before it, a sign or two, a
+// run of zeros, 1 to 25 digits (often the digits of a limit, one changed, added or taken
+// away), then whitespace, a letter, any other byte, or the end of the input.
+std::string random_input(std::mt19937& engine) {
+  auto const pick = [&engine](int n) {
+    return std::uniform_int_distribution<int>(0, n - 1)(engine);
+  };
+  std::string const whitespace = " \t\n\v\f\r";
+  std::string const signs[] = {"", "", "-", "+", "--", "+-"};
+  std::string const limits[] = {"2147483647", "2147483648", "2147483649", "4294967296"};
+  std::string input;
+  for (int n = pick(3); n > 0; --n) {
+    input += whitespace[static_cast<std::size_t>(pick(6))];
+  }
+  input += signs[pick(6)];
+  input.append(static_cast<std::size_t>(pick(3) == 0 ? pick(12) : 0), '0');
+  std::string digits;
+  if (pick(2) == 0) {
+    for (int n = 1 + pick(25); n > 0; --n) {
+      digits += static_cast<char>('0' + pick(10));
+    }
+  } else {
+    digits = limits[pick(4)];
+    switch (pick(4)) {
+      case 0:
+        digits[static_cast<std::size_t>(pick(10))] = static_cast<char>('0' + pick(10));
+        break;
+      case 1:
+        digits += static_cast<char>('0' + pick(10));
+        break;
+      case 2:
+        digits.pop_back();
+        break;
+      default:
+        break;
+    }
+  }
+  input += pick(10) == 0 ? "" : digits;
+  switch (pick(4)) {
+    case 0:
+      break;
+    case 1:
+      input += whitespace[static_cast<std::size_t>(pick(6))] + "7"s;
+      break;
+    case 2:
+      input += static_cast<char>('a' + pick(26));
+      break;
+    default:
+      input += static_cast<char>(pick(256));
+      break;
+  }
+  return input;
+}
+
+TEST(ReadIntTest, AgreesWithTheStreamsFormattedInput) {
+  std::mt19937 engine(20261208);
+  for (int i = 0; i < 20000; ++i) {
+    std::string const input = random_input(engine);
+    SCOPED_TRACE(::testing::PrintToString(input));
+    std::istringstream expected_in(input);
+    int expected = 0;
+    bool const expected_read = static_cast<bool>(expected_in >> expected);
+
+    std::istringstream in(input);
+    int value = 0;
+    std::string taken;
+    ASSERT_EQ(skip_whitespace(in) && read_int(in, INT_MIN, value, taken), expected_read);
+    if (expected_read) {
+      ASSERT_EQ(value, expected);
+      ASSERT_EQ(in.eof(), expected_in.eof());
+      ASSERT_EQ(in.rdbuf()->sgetc(), expected_in.rdbuf()->sgetc());
+    }
+    std::istringstream count_in(input);
+    ASSERT_EQ(skip_whitespace(count_in) && read_int(count_in, 0, value, taken),
+              expected_read && expected >= 0);
+  }
+}
+
+// Stands in for a terminal: each request for input hands over the next of reads, in which
+// an empty one is an end of input (Ctrl-D). Asked again after its last read, it hands over
+// "9 " and then ends for good, as if the user typed on. Counts the requests made after the
+// first end.
+class Terminal : public std::streambuf {
+ public:
+  explicit Terminal(std::vector<std::string> reads) : reads_(std::move(reads)) {
+    reads_.insert(reads_.end(), {"9 ", ""});
+  }
+  [[nodiscard]] int asks_after_end() const { return asks_after_end_; }
+
+ protected:
+  int_type underflow() override {
+    asks_after_end_ += ended_ ? 1 : 0;
+    piece_ = reads_[std::min(next_++, reads_.size() - 1)];
+    if (piece_.empty()) {
+      ended_ = true;
+      setg(nullptr, nullptr, nullptr);
+      return traits_type::eof();
+    }
+    setg(piece_.data(), piece_.data(), piece_.data() + piece_.size());
+    return traits_type::to_int_type(piece_.front());
+  }
+
+ private:
+  std::vector<std::string> reads_;
+  std::size_t next_ = 0;
+  std::string piece_;
+  bool ended_ = false;
+  int asks_after_end_ = 0;
+};
+
+// Reads numbers as the program reads its count and values, until the input ends or holds a
+// word that is not one: the numbers read, then "end" or the quoted word.
+std::string read_until_stopped(std::istream& in) {
+  std::string outcome;
+  std::string taken;
+  int value = 0;
+  while (skip_whitespace(in)) {
+    if (!read_int(in, INT_MIN, value, taken)) {
+      return outcome + '"' + quoted_word(in, taken) + '"';
+    }
+    outcome += std::to_string(value) + ' ';
+  }
+  return outcome + "end";
+}
+
+TEST(ReadIntTest, NeverAsksATerminalAgainOnceItsInputHasEnded) {
+  struct Case {
+    char const* name;
+    std::vector<std::string> reads;
+    char const* outcome;
+  };
+  Case const cases[] = {
+      {"an end at once", {""}, "end"},
+      {"a count, then an end", {"3", ""}, "3 end"},
+      {"a line, half a line, an end", {"3\n", "4 5", ""}, "3 4 5 end"},
+      {"whitespace, then an end", {"3\n", "4 \t", ""}, "3 4 end"},
+      {"an end, then more typed", {"1 2", "", "3\n", ""}, "1 2 end"},
+      {"a lone sign, then an end", {"-", ""}, "\"-\""},
+      {"too many digits, then an end", {"1 9999999999", ""}, "1 \"9999999999\""},
+  };
+  for (Case const& c : cases) {
+    SCOPED_TRACE(c.name);
+    Terminal terminal(c.reads);
+    std::istream in(&terminal);
+    EXPECT_EQ(read_until_stopped(in), c.outcome);
+    EXPECT_EQ(terminal.asks_after_end(), 0);
+  }
+}
+
+// The word quoted is the input from where the failed read began to the next whitespace: at
+// most 20 bytes of it, every byte that is not printable ASCII escaped.
+TEST(QuotedWordTest, QuotesTheWordTheReadBegan) {
+  std::string const sevens(20, '7');
+  std::string const zeros(19, '0');
+  auto const times20 = [](std::string const& text) {
+    std::string repeated;
+    for (int i = 0; i < 20; ++i) {
+      repeated += text;
+    }
+    return repeated;
+  };
+  struct Case {
+    char const* name;
+    std::string input;
+    std::string quoted;
+    int lowest = INT_MIN;
+  };
+  Case const cases[] = {
+      {"quote and backslash", "a\"b\\c 2\n", R"(a\"b\\c)"},
+      {"control bytes, NUL, DEL", "\x1b[1m\0\x01\x7f\n"s, R"(\x1b[1m\x00\x01\x7f)"},
+      {"UTF-8", "\xc3\xa9\n", R"(\xc3\xa9)"},
+      {"ends at a space", "ab c", "ab"},
+      {"ends at a tab", "ab\tc", "ab"},
+      {"ends at a vertical tab", "ab\vc", "ab"},
+      {"ends at a form feed", "ab\fc", "ab"},
+      {"ends at a carriage return", "ab\rc", "ab"},
+      {"a plus sign kept", "+x", "+x"},
+      {"a lone minus at the end", "-", "-"},
+      {"20 bytes, at the end of the input", sevens, sevens},
+      {"21 bytes", sevens + "7\n", sevens + "..."},
+      {"20 bytes written as 80", std::string(20, '\x01'), times20(R"(\x01)")},
+      {"21 bytes written as 40 and dots", std::string(21, '"'), times20(R"(\")") + "..."},
+      {"out of range, then letters", "-0000099999999999z\n", "-0000099999999999z"},
+      {"out of range after many zeros", zeros + zeros + "5000000000", zeros + "0..."},
+      {"a count below 0, letters after it", "-3abc 1", "-3abc", 0},
+  };
+  for (Case const& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::istringstream in(c.input);
+    int value = 0;
+    std::string taken;
+    ASSERT_FALSE(read_int(in, c.lowest, value, taken));
+    EXPECT_EQ(quoted_word(in, taken), c.quoted);
+  }
+}
+
+}  // namespace
