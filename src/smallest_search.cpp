@@ -3,6 +3,7 @@
 #include "smallest_search.hpp"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 // GCC and Clang compile the search once per x86 vector unit and pick among the copies at
@@ -40,7 +41,9 @@ SORT_NUMBERS_INLINE int find_smallest(int const* values, int start, int count) {
   int smallest = values[start];
   int block = start;
   int block_length = 1;
-  for (int k = start + 1; k < count; k += kBlock) {
+  // k steps by the length of its block, which never takes it past count: a step of kBlock
+  // would overflow for a count within kBlock of the largest int.
+  for (int k = start + 1; k < count;) {
     int const length = std::min(kBlock, count - k);
     int const block_smallest =
         length == kBlock ? smallest_of(values + k, kBlock) : smallest_of(values + k, length);
@@ -49,6 +52,7 @@ SORT_NUMBERS_INLINE int find_smallest(int const* values, int start, int count) {
       block = k;
       block_length = length;
     }
+    k += length;
   }
   return static_cast<int>(std::find(values + block, values + block + block_length, smallest) -
                           values);
@@ -103,6 +107,14 @@ bool can_run(vector_unit unit) {
   }
 #endif
   return unit == vector_unit::baseline;
+}
+
+vector_unit unit_in_use() {
+  // Asking on every call costs a few loads against a scan of the rest of the array, and
+  // keeps no state between calls.
+  constexpr vector_unit kWidestFirst[] = {vector_unit::avx512f, vector_unit::avx2,
+                                          vector_unit::sse4_1, vector_unit::baseline};
+  return *std::find_if(std::begin(kWidestFirst), std::end(kWidestFirst), can_run);
 }
 
 int index_of_smallest_with([[maybe_unused]] vector_unit unit, int const* values, int start,
