@@ -105,7 +105,9 @@ void leave_unread_input() {
     buffer.pubseekpos(position, std::ios::in);
   } else if (std::ftell(stdin) != -1) {
     // libc++'s buffer cannot seek, but reads through C's stdio a character at a time, so the
-    // FILE's position is the stream's; POSIX has fflush set the file's offset to it.
+    // FILE's position is the stream's; POSIX has fflush set the file's offset to it (C leaves
+    // fflush of an input stream undefined, and BSD's C library does nothing).
+    // cppcheck-suppress fflushOnInputStream
     std::fflush(stdin);
   }
 #endif
