@@ -3,6 +3,7 @@
 #include "smallest_search.hpp"
 
 #include <algorithm>
+#include <cstddef>
 #include <iterator>
 #include <limits>
 
@@ -41,18 +42,18 @@ SORT_NUMBERS_INLINE int find_smallest(int const* values, int start, int count) {
   int smallest = values[start];
   int block = start;
   int block_length = 1;
-  // k steps by the length of its block, which never takes it past count: a step of kBlock
-  // would overflow for a count within kBlock of the largest int.
-  for (int k = start + 1; k < count;) {
-    int const length = std::min(kBlock, count - k);
+  // The last step takes k up to kBlock - 1 past count, which would overflow an int for a
+  // count near the largest. A ptrdiff_t holds it wherever count ints fit in memory; stepping
+  // by a constant, not by each block's length, keeps the loop as fast as it was.
+  for (std::ptrdiff_t k = start + 1; k < count; k += kBlock) {
+    int const length = static_cast<int>(std::min<std::ptrdiff_t>(kBlock, count - k));
     int const block_smallest =
         length == kBlock ? smallest_of(values + k, kBlock) : smallest_of(values + k, length);
     if (block_smallest < smallest) {
       smallest = block_smallest;
-      block = k;
+      block = static_cast<int>(k);
       block_length = length;
     }
-    k += length;
   }
   return static_cast<int>(std::find(values + block, values + block + block_length, smallest) -
                           values);
