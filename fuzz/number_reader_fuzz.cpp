@@ -17,30 +17,25 @@ extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size
   bool const expected_read = static_cast<bool>(expected_in >> expected);
 
   std::istringstream in(input);
-  int value = 0;
-  std::string taken;
-  bool const read = skip_whitespace(in) && read_int(in, INT_MIN, value, taken);
-  if (read != expected_read) {
+  number_read const read = read_number(in, INT_MIN);
+  bool const read_one = read.outcome == read_outcome::number;
+  if (read_one != expected_read) {
     std::abort();
   }
-  if (read && (value != expected || in.eof() != expected_in.eof() ||
-               in.rdbuf()->sgetc() != expected_in.rdbuf()->sgetc())) {
+  if (read_one && (read.value != expected || in.eof() != expected_in.eof() ||
+                   in.rdbuf()->sgetc() != expected_in.rdbuf()->sgetc())) {
     std::abort();
   }
 
   std::istringstream count_in(input);
-  int count = 0;
-  if ((skip_whitespace(count_in) && read_int(count_in, 0, count, taken)) !=
+  if ((read_number(count_in, 0).outcome == read_outcome::number) !=
       (expected_read && expected >= 0)) {
     std::abort();
   }
 
-  if (!read) {
-    std::string const quoted = quoted_word(in, taken);
-    for (char const c : quoted) {
-      if (c < 0x20 || c > 0x7e) {
-        std::abort();
-      }
+  for (char const c : read.text) {
+    if (c < 0x20 || c > 0x7e) {
+      std::abort();
     }
   }
   return 0;

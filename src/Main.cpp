@@ -1,36 +1,148 @@
 // Asks for a count and that many integers, then prints them sorted, lowest first.
+#include <cerrno>
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <limits>
 #include <memory>
 #include <new>
+#include <optional>
 #include <string>
+#include <system_error>
 #include <tuple>
 #include <utility>
 
 #include "number_reader.hpp"
 #include "selection_sort.hpp"
 
+namespace {
+
+// Writes a message to standard error in one piece, so that it is never seen half written
+// while the program waits for more input.
+void report(std::string const& message) { std::cerr << message << std::flush; }
+
+std::string could_not_read(std::string const& what, std::string const& reason) {
+  return "Error: the input could not be read for " + what + (reason.empty() ? "" : ": ") + reason +
+         ".\n";
+}
+
+// read_number on standard input. libc++ reads standard input through C's stdio, which reports
+// a failed read as the end of the input and keeps the error in the FILE, where it is looked for.
+number_read read_standard_input(int lowest) {
+  number_read read = read_number(std::cin, lowest);
+  if (read.outcome == read_outcome::end_of_input && std::ferror(stdin) != 0) {
+    read = {read_outcome::read_error, 0, std::generic_category().message(errno)};
+  }
+  return read;
+}
+
+// Reads the count. Returns nothing, after saying why on standard error, if there is none.
+std::optional<int> read_count() {
+  number_read const read = read_standard_input(0);
+  switch (read.outcome) {
+    case read_outcome::number:
+      return read.value;
+    case read_outcome::end_of_input:
+      report("Error: the input ended before the count.\n");
+      break;
+    case read_outcome::read_error:
+      report(could_not_read("the count", read.text));
+      break;
+    case read_outcome::not_a_number:
+      report("Error: the count must be a whole number from 0 to 2147483647, not \"" + read.text +
+             "\".\n");
+      break;
+  }
+  return std::nullopt;
+}
+
+// An array for count values, or null after saying on standard error that there is no room.
+std::unique_ptr<int[]> new_array(int count) {
+  // GCC's code for new[] throws std::bad_array_new_length, even for the nothrow form, for an
+  // array of more than PTRDIFF_MAX bytes, which a 32-bit system can be asked for; such a count
+  // is refused beforehand.
+  constexpr std::size_t kMostValues = PTRDIFF_MAX / sizeof(int);
+  std::unique_ptr<int[]> values;
+  if (std::cmp_less_equal(count, kMostValues)) {
+    values.reset(new (std::nothrow) int[static_cast<std::size_t>(count)]);
+  }
+  if (!values) {
+    report("Error: not enough memory for " + std::to_string(count) + " numbers.\n");
+  }
+  return values;
+}
+
+// Writes the heading and the values on one line, each followed by a space, then flushes.
+// Returns false, after saying so on standard error, if standard output did not take it all.
+bool write_sorted(int const* values, int count) {
+  std::cout << "In sorted order the numbers are:\n";
+  char text[12];  // "-2147483648 "
+  for (int position = 0; position < count; ++position) {
+    char* const end = std::to_chars(text, text + sizeof text - 1, values[position]).ptr;
+    *end = ' ';
+    std::cout.write(text, end + 1 - text);
+  }
+  std::cout << '\n' << std::flush;
+  if (!std::cout) {
+    report("Error: the sorted numbers could not be written.\n");
+    return false;
+  }
+  return true;
+}
+
+// Leaves the rest of a seekable standard input (a file) to whoever reads it next, from just
+// after the last character that was used: the stream's buffer reads ahead of that. A pipe or
+// a terminal cannot be given back what was read from it. On Windows, a position in a text
+// stream counts the carriage returns that reading drops, so it is left alone there.
+void leave_unread_input() {
+#if !defined(_WIN32)
+  std::streambuf& buffer = *std::cin.rdbuf();
+  std::streampos const position = buffer.pubseekoff(0, std::ios::cur, std::ios::in);
+  if (position != std::streampos(-1)) {
+    buffer.pubseekpos(position, std::ios::in);
+  } else if (std::ftell(stdin) != -1) {
+    // libc++'s buffer cannot seek, but reads through C's stdio a character at a time, so the
+    // FILE's position is the stream's; POSIX has fflush set the file's offset to it (C leaves
+    // fflush of an input stream undefined, and BSD's C library does nothing).
+    // cppcheck-suppress fflushOnInputStream
+    std::fflush(stdin);
+  }
+#endif
+}
+
+}  // namespace
+
 // Writes the prompt, then reads count integers into values[0] to values[count - 1], in
 // the order typed. Returns false, after writing why to standard error, when the input
-// ends or holds something other than an int before the count-th value.
+// ends, cannot be read, or holds something other than an int before the count-th value.
 bool fill_array(int* values, int count) {
   std::cout << "Enter " << count << " integers.\n" << std::flush;
-  std::string taken;
   for (int position = 0; position < count; ++position) {
-    if (!skip_whitespace(std::cin)) {
-      std::cerr << "Error: the input ended after " << position << " of " << count << " values.\n";
-      return false;
+    number_read const read = read_standard_input(std::numeric_limits<int>::min());
+    if (read.outcome == read_outcome::number) {
+      values[position] = read.value;
+      continue;
     }
-    if (!read_int(std::cin, std::numeric_limits<int>::min(), values[position], taken)) {
-      std::cerr << "Error: value " << position + 1 << " of " << count
-                << " must be a whole number from -2147483648 to 2147483647, not \""
-                << quoted_word(std::cin, taken) << "\".\n";
-      return false;
+    std::string const which = std::to_string(position + 1) + " of " + std::to_string(count);
+    switch (read.outcome) {
+      case read_outcome::end_of_input:
+        report("Error: the input ended after " + std::to_string(position) + " of " +
+               std::to_string(count) + " values.\n");
+        break;
+      case read_outcome::read_error:
+        report(could_not_read("value " + which, read.text));
+        break;
+      case read_outcome::number:
+      case read_outcome::not_a_number:
+        report("Error: value " + which +
+               " must be a whole number from -2147483648 to 2147483647, not \"" + read.text +
+               "\".\n");
+        break;
     }
+    return false;
   }
   return true;
 }
@@ -43,45 +155,18 @@ int main() {
   std::cout << "This program sorts numbers from lowest to highest.\n";
   std::cout << "How many numbers will be sorted? " << std::flush;
 
-  // A count that could not be read stays -1, and then only the pauses follow.
-  int count = -1;
-  std::string taken;
-  if (!skip_whitespace(std::cin)) {
-    std::cerr << "Error: the count must be a whole number from 0 to 2147483647.\n";
-  } else if (!read_int(std::cin, 0, count, taken)) {
-    std::cerr << "Error: the count must be a whole number from 0 to 2147483647, not \""
-              << quoted_word(std::cin, taken) << "\".\n";
-  }
-
-  // The most ints that one array may hold. A 32-bit system's new throws, even when asked not
-  // to, for an array of more than PTRDIFF_MAX bytes, so a larger count is refused beforehand.
-  constexpr std::size_t kMostValues = PTRDIFF_MAX / sizeof(int);
-  std::unique_ptr<int[]> values;
-  if (count >= 0 && std::cmp_less_equal(count, kMostValues)) {
-    values.reset(new (std::nothrow) int[static_cast<std::size_t>(count)]);
-  }
-  if (count >= 0 && !values) {
-    std::cerr << "Error: not enough memory for " << count << " numbers.\n";
-  }
-
   int status = EXIT_FAILURE;
-  if (values && fill_array(values.get(), count)) {
-    sort(values.get(), count);
-    std::cout << "In sorted order the numbers are:\n";
-    char text[12];  // "-2147483648 "
-    for (int position = 0; position < count; ++position) {
-      char* const end = std::to_chars(text, text + sizeof text - 1, values.get()[position]).ptr;
-      *end = ' ';
-      std::cout.write(text, end + 1 - text);
+  std::unique_ptr<int[]> values;
+  if (std::optional<int> const count = read_count()) {
+    values = new_array(*count);
+    if (values && fill_array(values.get(), *count)) {
+      sort(values.get(), *count);
+      if (write_sorted(values.get(), *count)) {
+        status = EXIT_SUCCESS;
+      }
     }
-    std::cout << '\n';
-    status = EXIT_SUCCESS;
   }
-  std::cout.flush();
-  if (status == EXIT_SUCCESS && !std::cout) {
-    std::cerr << "Error: the sorted numbers could not be written.\n";
-    status = EXIT_FAILURE;
-  }
+  leave_unread_input();
 
   // Every run, failed or not, ends the same way, so that a console window which closes
   // with the program stays open long enough to be read. What the interpreter returns changes

@@ -1,37 +1,52 @@
 // Reading whole numbers from a stream as its formatted input of an int reads them in the
-// "C" locale, and quoting the word that could not be read.
+// "C" locale, telling apart the end of the input, a read that failed, and a word that is not
+// a number, which comes back quoted for an error message.
 #ifndef SRC_NUMBER_READER_HPP_
 #define SRC_NUMBER_READER_HPP_
 
 #include <cstddef>
 #include <istream>
 #include <string>
+#include <string_view>
 
-// Each function works on in's stream buffer directly, a character at a time, and sets in's
-// eofbit when the buffer reports the end of the input. Once eofbit is set, none of them asks
-// the buffer for anything again: a terminal would wait for more typing after an end of
-// input (Ctrl-D, or Ctrl-Z and Enter on Windows) instead of reporting it a second time.
+// What one read_number found.
+enum class read_outcome {
+  number,        // a number in range
+  end_of_input,  // the input ended, or had ended, before a word began
+  read_error,    // the stream buffer failed to read
+  not_a_number,  // a word that is not a number in range
+};
 
-// Skips whitespace (' ', '\t', '\n', '\v', '\f', '\r'). Returns false if the input ends
-// first, or has already ended; otherwise the next character is not whitespace.
-[[nodiscard]] bool skip_whitespace(std::istream& in);
+struct number_read {
+  read_outcome outcome = read_outcome::end_of_input;
+  int value = 0;  // the number, for read_outcome::number
+  // For not_a_number, the word, already quoted (see quoted); for read_error, the system's
+  // reason ("Is a directory"), or empty where there is none.
+  std::string text;
+};
 
-// Reads an optional sign and decimal digits into value, leaving the character after them
-// unread. Returns false, and leaves value as it was, if there are no digits or the number
-// is below lowest or above the int range. A failed read stops after the digit that takes
-// the number out of range, and leaves in taken what it took, with at most
-// kQuotedBytes + 1 leading zeros kept.
-[[nodiscard]] bool read_int(std::istream& in, int lowest, int& value, std::string& taken);
+// Skips whitespace (' ', '\t', '\n', '\v', '\f', '\r'), then reads an optional sign and
+// decimal digits: a number from lowest to the largest int, leaving the character after it
+// unread. A word that is not one is read on to the next whitespace or the end of the input,
+// but no further than the kQuotedBytes + 1 bytes that quoting it needs.
+//
+// It works on in's stream buffer directly, a character at a time, and so takes over the
+// duties of the stream's own formatted input. When the buffer reports the end, it sets in's
+// eofbit, and once that is set it never asks the buffer again: a terminal would wait for more
+// typing after an end of input (Ctrl-D, or Ctrl-Z and Enter on Windows) instead of reporting
+// it a second time. What the buffer throws (libstdc++'s throws when reading fails) it catches,
+// sets in's badbit, and reports as a read_error, as it does for every read after that.
+//
+// It does not flush the stream tied to in, as formatted input would: a prompt for the number
+// must be flushed by whoever wrote it.
+[[nodiscard]] number_read read_number(std::istream& in, int lowest);
 
-// An error message quotes at most this many bytes of the word it could not read.
+// An error message quotes at most this many bytes of a word.
 inline constexpr std::size_t kQuotedBytes = 20;
 
-// Returns the word that a failed read_int began, for an error message, given in word what
-// that read took: word, then the input up to the next whitespace or the end, cut to its
-// first kQuotedBytes bytes with "..." after them if there are more, and escaped so that it
-// can sit between double quotes: '"' and '\\' get a backslash, and every byte that is not
-// printable ASCII is written as \xNN with lower-case hex digits. Stops reading once the
-// word has kQuotedBytes + 1 bytes.
-[[nodiscard]] std::string quoted_word(std::istream& in, std::string word);
+// Returns word as it can stand between double quotes in a message: its first kQuotedBytes
+// bytes, with "..." after them if there are more, '"' and '\\' with a backslash before them,
+// and every byte that is not printable ASCII written as \xNN with lower-case hex digits.
+[[nodiscard]] std::string quoted(std::string_view word);
 
 #endif  // SRC_NUMBER_READER_HPP_

@@ -3,6 +3,8 @@
 #include "smallest_search.hpp"
 
 #include <algorithm>
+#include <cstddef>
+#include <iterator>
 #include <limits>
 
 // GCC and Clang compile the search once per x86 vector unit and pick among the copies at
@@ -40,13 +42,16 @@ SORT_NUMBERS_INLINE int find_smallest(int const* values, int start, int count) {
   int smallest = values[start];
   int block = start;
   int block_length = 1;
-  for (int k = start + 1; k < count; k += kBlock) {
-    int const length = std::min(kBlock, count - k);
+  // The last step takes k up to kBlock - 1 past count, which would overflow an int for a
+  // count near the largest. A ptrdiff_t holds it wherever count ints fit in memory; stepping
+  // by a constant, not by each block's length, keeps the loop as fast as it was.
+  for (std::ptrdiff_t k = start + 1; k < count; k += kBlock) {
+    int const length = static_cast<int>(std::min<std::ptrdiff_t>(kBlock, count - k));
     int const block_smallest =
         length == kBlock ? smallest_of(values + k, kBlock) : smallest_of(values + k, length);
     if (block_smallest < smallest) {
       smallest = block_smallest;
-      block = k;
+      block = static_cast<int>(k);
       block_length = length;
     }
   }
@@ -103,6 +108,14 @@ bool can_run(vector_unit unit) {
   }
 #endif
   return unit == vector_unit::baseline;
+}
+
+vector_unit unit_in_use() {
+  // Asking on every call costs a few loads against a scan of the rest of the array, and
+  // keeps no state between calls.
+  constexpr vector_unit kWidestFirst[] = {vector_unit::avx512f, vector_unit::avx2,
+                                          vector_unit::sse4_1, vector_unit::baseline};
+  return *std::find_if(std::begin(kWidestFirst), std::end(kWidestFirst), can_run);
 }
 
 int index_of_smallest_with([[maybe_unused]] vector_unit unit, int const* values, int start,

@@ -15,6 +15,9 @@ enum class vector_unit { avx512f, avx2, sse4_1, baseline };
 // Always true for the baseline.
 [[nodiscard]] bool can_run(vector_unit unit);
 
+// The unit whose copy index_of_smallest uses: the widest that can_run allows.
+[[nodiscard]] vector_unit unit_in_use();
+
 // index_of_smallest with the copy for unit, which can_run(unit) must allow.
 [[nodiscard]] int index_of_smallest_with(vector_unit unit, int const* values, int start, int count);
 

@@ -2,12 +2,14 @@
 #include "number_reader.hpp"
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstddef>
 #include <random>
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -17,55 +19,55 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(SkipWhitespaceTest, StopsAtTheFirstOtherCharacterOrTheEnd) {
+// What a read stops at: the first character that cannot continue the number, or the end.
+TEST(ReadNumberTest, SkipsWhitespaceAndStopsAfterTheNumber) {
   struct Case {
     char const* name;
     std::string input;
-    bool found;
+    read_outcome outcome;
     int next;  // the character left unread, or EOF
   };
   Case const cases[] = {
-      {"every separator", " \t\n\v\f\r-7", true, '-'},
-      {"a no-break space is not one", "\xa0 7", true, 0xa0},
-      {"nothing", "", false, EOF},
-      {"only separators", " \r\n", false, EOF},
+      {"every separator", " \t\n\v\f\r-7x", read_outcome::number, 'x'},
+      {"a no-break space is not one", "\xa0 7", read_outcome::not_a_number, ' '},
+      {"nothing", "", read_outcome::end_of_input, EOF},
+      {"only separators", " \r\n", read_outcome::end_of_input, EOF},
   };
   for (Case const& c : cases) {
     SCOPED_TRACE(c.name);
     std::istringstream in(c.input);
-    EXPECT_EQ(skip_whitespace(in), c.found);
-    EXPECT_EQ(in.eof(), !c.found);
+    EXPECT_EQ(read_number(in, INT_MIN).outcome, c.outcome);
+    EXPECT_EQ(in.eof(), c.next == EOF);
     EXPECT_EQ(in.rdbuf()->sgetc(), c.next);
   }
 }
 
-TEST(ReadIntTest, ReadsUpToTheLimits) {
+TEST(ReadNumberTest, ReadsUpToTheLimits) {
   std::string const zeros(60, '0');
   struct Case {
     char const* name;
     std::string input;
     int lowest;
     bool read;
-    int value;  // 99, as before the read, when it fails
+    int value;  // when it is read
     int next;
   };
   Case const cases[] = {
       {"the smallest int", "-2147483648", INT_MIN, true, INT_MIN, EOF},
-      {"one digit past the smallest", "-21474836480", INT_MIN, false, 99, 0},
+      {"one digit past the smallest", "-21474836480", INT_MIN, false, 0, 0},
       {"the largest int", "+2147483647 ", INT_MIN, true, INT_MAX, ' '},
-      {"one past the largest", "2147483648", INT_MIN, false, 99, 0},
+      {"one past the largest", "2147483648", INT_MIN, false, 0, 0},
       {"more leading zeros than any buffer", "-" + zeros + "42x", INT_MIN, true, -42, 'x'},
       {"a count of minus zero", "-0\n", 0, true, 0, '\n'},
-      {"a count below 0", "-1", 0, false, 99, 0},
+      {"a count below 0", "-1", 0, false, 0, 0},
   };
   for (Case const& c : cases) {
     SCOPED_TRACE(c.name);
     std::istringstream in(c.input);
-    int value = 99;
-    std::string taken;
-    ASSERT_EQ(read_int(in, c.lowest, value, taken), c.read);
-    EXPECT_EQ(value, c.value);
+    number_read const read = read_number(in, c.lowest);
+    ASSERT_EQ(read.outcome == read_outcome::number, c.read);
     if (c.read) {
+      EXPECT_EQ(read.value, c.value);
       EXPECT_EQ(in.eof(), c.next == EOF);
       EXPECT_EQ(in.rdbuf()->sgetc(), c.next);
     }
@@ -126,7 +128,7 @@ std::string random_input(std::mt19937& engine) {
   return input;
 }
 
-TEST(ReadIntTest, AgreesWithTheStreamsFormattedInput) {
+TEST(ReadNumberTest, AgreesWithTheStreamsFormattedInput) {
   std::mt19937 engine(20261208);
   for (int i = 0; i < 20000; ++i) {
     std::string const input = random_input(engine);
@@ -136,26 +138,28 @@ TEST(ReadIntTest, AgreesWithTheStreamsFormattedInput) {
     bool const expected_read = static_cast<bool>(expected_in >> expected);
 
     std::istringstream in(input);
-    int value = 0;
-    std::string taken;
-    ASSERT_EQ(skip_whitespace(in) && read_int(in, INT_MIN, value, taken), expected_read);
+    number_read const read = read_number(in, INT_MIN);
+    ASSERT_EQ(read.outcome == read_outcome::number, expected_read);
     if (expected_read) {
-      ASSERT_EQ(value, expected);
+      ASSERT_EQ(read.value, expected);
       ASSERT_EQ(in.eof(), expected_in.eof());
       ASSERT_EQ(in.rdbuf()->sgetc(), expected_in.rdbuf()->sgetc());
     }
     std::istringstream count_in(input);
-    ASSERT_EQ(skip_whitespace(count_in) && read_int(count_in, 0, value, taken),
+    ASSERT_EQ(read_number(count_in, 0).outcome == read_outcome::number,
               expected_read && expected >= 0);
   }
 }
 
 // Stands in for a terminal: each request for input hands over the next of reads, in which
-// an empty one is an end of input (Ctrl-D). Asked again after its last read, it hands over
+// an empty one is an end of input (Ctrl-D) and kFails a failed read, which it reports by
+// throwing, as libstdc++'s file buffer does. Asked again after its last read, it hands over
 // "9 " and then ends for good, as if the user typed on. Counts the requests made after the
-// first end.
+// first end or failure.
 class Terminal : public std::streambuf {
  public:
+  static constexpr char kFails[] = "(fails)";
+
   explicit Terminal(std::vector<std::string> reads) : reads_(std::move(reads)) {
     reads_.insert(reads_.end(), {"9 ", ""});
   }
@@ -165,8 +169,11 @@ class Terminal : public std::streambuf {
   int_type underflow() override {
     asks_after_end_ += ended_ ? 1 : 0;
     piece_ = reads_[std::min(next_++, reads_.size() - 1)];
+    ended_ = ended_ || piece_.empty() || piece_ == kFails;
+    if (piece_ == kFails) {
+      throw std::ios_base::failure("underflow", std::error_code(EIO, std::generic_category()));
+    }
     if (piece_.empty()) {
-      ended_ = true;
       setg(nullptr, nullptr, nullptr);
       return traits_type::eof();
     }
@@ -182,35 +189,50 @@ class Terminal : public std::streambuf {
   int asks_after_end_ = 0;
 };
 
-// Reads numbers as the program reads its count and values, until the input ends or holds a
-// word that is not one: the numbers read, then "end" or the quoted word.
+// Reads numbers as the program reads its count and values, until a read gives no number, and
+// once more after that: the numbers read, then how each of the last two reads stopped.
 std::string read_until_stopped(std::istream& in) {
   std::string outcome;
-  std::string taken;
-  int value = 0;
-  while (skip_whitespace(in)) {
-    if (!read_int(in, INT_MIN, value, taken)) {
-      return outcome + '"' + quoted_word(in, taken) + '"';
+  for (int stops = 0; stops < 2;) {
+    number_read const read = read_number(in, INT_MIN);
+    switch (read.outcome) {
+      case read_outcome::number:
+        outcome += std::to_string(read.value) + ' ';
+        continue;
+      case read_outcome::end_of_input:
+        outcome += "end";
+        break;
+      case read_outcome::read_error:
+        outcome += "error (" + read.text + ")";
+        break;
+      case read_outcome::not_a_number:
+        outcome += '"' + read.text + '"';
+        break;
     }
-    outcome += std::to_string(value) + ' ';
+    outcome += ++stops < 2 ? ", " : "";
   }
-  return outcome + "end";
+  return outcome;
 }
 
-TEST(ReadIntTest, NeverAsksATerminalAgainOnceItsInputHasEnded) {
+TEST(ReadNumberTest, NeverAsksATerminalAgainOnceItsInputHasEndedOrFailed) {
+  std::string const fails = Terminal::kFails;
+  std::string const io_error = std::generic_category().message(EIO);
   struct Case {
     char const* name;
     std::vector<std::string> reads;
-    char const* outcome;
+    std::string outcome;
   };
   Case const cases[] = {
-      {"an end at once", {""}, "end"},
-      {"a count, then an end", {"3", ""}, "3 end"},
-      {"a line, half a line, an end", {"3\n", "4 5", ""}, "3 4 5 end"},
-      {"whitespace, then an end", {"3\n", "4 \t", ""}, "3 4 end"},
-      {"an end, then more typed", {"1 2", "", "3\n", ""}, "1 2 end"},
-      {"a lone sign, then an end", {"-", ""}, "\"-\""},
-      {"too many digits, then an end", {"1 9999999999", ""}, "1 \"9999999999\""},
+      {"an end at once", {""}, "end, end"},
+      {"a count, then an end", {"3", ""}, "3 end, end"},
+      {"a line, half a line, an end", {"3\n", "4 5", ""}, "3 4 5 end, end"},
+      {"whitespace, then an end", {"3\n", "4 \t", ""}, "3 4 end, end"},
+      {"an end, then more typed", {"1 2", "", "3\n", ""}, "1 2 end, end"},
+      {"a lone sign, then an end", {"-", ""}, "\"-\", end"},
+      {"too many digits, then an end", {"1 9999999999", ""}, "1 \"9999999999\", end"},
+      {"a failure at once", {fails}, "error (" + io_error + "), error ()"},
+      {"a failure within a number", {"3 4", fails}, "3 error (" + io_error + "), error ()"},
+      {"a failure within a word", {"3 x", fails}, "3 error (" + io_error + "), error ()"},
   };
   for (Case const& c : cases) {
     SCOPED_TRACE(c.name);
@@ -223,7 +245,7 @@ TEST(ReadIntTest, NeverAsksATerminalAgainOnceItsInputHasEnded) {
 
 // The word quoted is the input from where the failed read began to the next whitespace: at
 // most 20 bytes of it, every byte that is not printable ASCII escaped.
-TEST(QuotedWordTest, QuotesTheWordTheReadBegan) {
+TEST(ReadNumberTest, QuotesTheWordThatIsNotANumber) {
   std::string const sevens(20, '7');
   std::string const zeros(19, '0');
   auto const times20 = [](std::string const& text) {
@@ -261,10 +283,9 @@ TEST(QuotedWordTest, QuotesTheWordTheReadBegan) {
   for (Case const& c : cases) {
     SCOPED_TRACE(c.name);
     std::istringstream in(c.input);
-    int value = 0;
-    std::string taken;
-    ASSERT_FALSE(read_int(in, c.lowest, value, taken));
-    EXPECT_EQ(quoted_word(in, taken), c.quoted);
+    number_read const read = read_number(in, c.lowest);
+    ASSERT_EQ(read.outcome, read_outcome::not_a_number);
+    EXPECT_EQ(read.text, c.quoted);
   }
 }
 

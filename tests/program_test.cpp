@@ -9,7 +9,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <system_error>
 #include <thread>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -39,39 +41,61 @@ std::string read_file(fs::path const& path) {
   return text.str();
 }
 
-// A fresh directory for one run, which also holds a "pause" to be put first on PATH; the
-// stand-in prints a marker to the same standard output, so each call shows where it ran.
-fs::path run_directory() {
-  fs::path dir =
-      fs::temp_directory_path() / ("sort-numbers-test-" + std::to_string(::getpid()) + "-" +
-                                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  std::ofstream(dir / "pause") << "#!/bin/sh\necho '[pause]'\n";
-  fs::permissions(dir / "pause", fs::perms::owner_all);
-  return dir;
+// Quotes text for the shell, whatever it holds.
+std::string shell_quoted(std::string const& text) {
+  std::string quoted = "'";
+  for (char const c : text) {
+    quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  }
+  return quoted + "'";
 }
 
-// The shell command that runs the program in dir (through the emulator, if it was built for
-// another processor) with the given redirections; setup is shell text run before it (a
-// resource limit, say).
-std::string program_command(fs::path const& dir, std::string const& setup,
-                            std::string const& redirections) {
-  return "cd '" + dir.string() + "' && PATH=\"$PWD:$PATH\" && " + setup +
-         (setup.empty() ? "" : " && ") + SORT_NUMBERS_EMULATOR "'" SORT_NUMBERS_EXE "' " +
-         redirections;
-}
+// A fresh directory for one run, removed however the test ends, which also holds a "pause" to
+// be put first on PATH; the stand-in prints a marker to the same standard output, so each call
+// shows where it ran.
+class RunDirectory {
+ public:
+  RunDirectory()
+      : path_(fs::temp_directory_path() /
+              ("sort-numbers-test-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+    std::ofstream(path_ / "pause") << "#!/bin/sh\necho '[pause]'\n";
+    fs::permissions(path_ / "pause", fs::perms::owner_all);
+  }
+  RunDirectory(RunDirectory const&) = delete;
+  RunDirectory& operator=(RunDirectory const&) = delete;
+  ~RunDirectory() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
 
-// Runs the program with the given standard input; output is where its standard output goes.
+  [[nodiscard]] fs::path const& path() const { return path_; }
+
+  // The shell command that runs the program here (through the emulator, if it was built for
+  // another processor) with the given redirections; setup is shell text run before it (a
+  // resource limit, say).
+  [[nodiscard]] std::string command(std::string const& setup,
+                                    std::string const& redirections) const {
+    return "cd " + shell_quoted(path_.string()) + " && PATH=\"$PWD:$PATH\" && " + setup +
+           (setup.empty() ? "" : " && ") + SORT_NUMBERS_EMULATOR + shell_quoted(SORT_NUMBERS_EXE) +
+           " " + redirections;
+  }
+
+ private:
+  fs::path path_;
+};
+
+// Runs the program with the given standard input, written to the file "in"; redirections say
+// where its standard streams go.
 Outcome run_program(std::string const& input, std::string const& setup = "",
-                    std::string const& output = "out") {
-  fs::path const dir = run_directory();
-  std::ofstream(dir / "in", std::ios::binary) << input;
-  int const raw = std::system(program_command(dir, setup, "<in >" + output + " 2>err").c_str());
-  Outcome outcome{read_file(dir / "out"), read_file(dir / "err"),
-                  WIFEXITED(raw) ? WEXITSTATUS(raw) : -1};
-  fs::remove_all(dir);
-  return outcome;
+                    std::string const& redirections = "<in >out 2>err") {
+  RunDirectory const dir;
+  std::ofstream(dir.path() / "in", std::ios::binary) << input;
+  int const raw = std::system(dir.command(setup, redirections).c_str());
+  return {read_file(dir.path() / "out"), read_file(dir.path() / "err"),
+          WIFEXITED(raw) ? WEXITSTATUS(raw) : -1};
 }
 
 constexpr char kIntro[] =
@@ -85,11 +109,12 @@ struct Case {
   std::string out;  // after the introduction, before the two pauses
   std::string err;
   int status;
+  char const* redirections = "<in >out 2>err";
 };
 
 void expect_runs(Case const& c, std::string const& setup = "") {
   SCOPED_TRACE(c.name);
-  Outcome const outcome = run_program(c.input, setup);
+  Outcome const outcome = run_program(c.input, setup, c.redirections);
   EXPECT_EQ(outcome.out, kIntro + c.out + kPauses);
   EXPECT_EQ(outcome.err, c.err);
   EXPECT_EQ(outcome.status, c.status);
@@ -120,6 +145,16 @@ TEST(ProgramTest, SortsWhatItReads) {
   }
 }
 
+// Whoever reads a file next gets all that the program did not use, from the newline that
+// ended the last value: the next command of a shell script, say.
+TEST(ProgramTest, LeavesTheRestOfAFileUnread) {
+  Outcome const outcome = run_program("2\n5 3\nrest", "exec <in", ">out 2>err && cat >>out");
+  EXPECT_EQ(outcome.out,
+            kIntro + std::string("Enter 2 integers.\n") + kHeading + "3 5 \n" + kPauses + "\nrest");
+  EXPECT_EQ(outcome.err, "");
+  EXPECT_EQ(outcome.status, 0);
+}
+
 std::string bad_count(std::string const& word) {
   return "Error: the count must be a whole number from 0 to 2147483647, not \"" + word + "\".\n";
 }
@@ -129,11 +164,20 @@ std::string bad_value(int k, int n, std::string const& word) {
          " must be a whole number from -2147483648 to 2147483647, not \"" + word + "\".\n";
 }
 
+std::string could_not_read(std::string const& what) {
+  return "Error: the input could not be read for " + what + ".\n";
+}
+
 TEST(ProgramTest, RejectsBadInput) {
   std::string const enter3 = "Enter 3 integers.\n";
   Case const cases[] = {
-      {"count missing", " \t\r\n", "",
-       "Error: the count must be a whole number from 0 to 2147483647.\n", 1},
+      {"count missing", " \t\r\n", "", "Error: the input ended before the count.\n", 1},
+      {"input a directory", "", "", could_not_read("the count: Is a directory"), 1,
+       "<. >out 2>err"},
+      {"input closed", "", "", could_not_read("the count: Bad file descriptor"), 1,
+       "<&- >out 2>err"},
+      {"input write-only", "", "", could_not_read("the count: Bad file descriptor"), 1,
+       "0>>in >out 2>err"},
       {"count not a number", "five\n", "", bad_count("five"), 1},
       {"count negative", "-1\n", "", bad_count("-1"), 1},
       {"count negative, letters after it", "-3abc 1 2 3\n", "", bad_count("-3abc"), 1},
@@ -218,9 +262,12 @@ TEST(ProgramTest, ReportsOutputItCannotWriteOnce) {
       {"2\n2 1\n", "Error: the sorted numbers could not be written.\n"},
       {"2\n1 x\n", bad_value(2, 2, "x")},
   };
+  if (!fs::exists("/dev/full")) {
+    GTEST_SKIP() << "this system has no /dev/full";
+  }
   for (Full const& c : cases) {
     SCOPED_TRACE(c.input);
-    Outcome const outcome = run_program(c.input, "", "/dev/full");
+    Outcome const outcome = run_program(c.input, "", "<in >/dev/full 2>err");
     // The stand-in "pause" cannot write its marker either, and says so after the program.
     EXPECT_TRUE(outcome.err.starts_with(c.error)) << outcome.err;
     EXPECT_EQ(outcome.err.find("Error: ", 1), std::string::npos) << outcome.err;
@@ -241,26 +288,56 @@ bool wait_for_ending(fs::path const& path, std::string const& text) {
 }
 
 // Each answer is typed only once its prompt is on the screen, as a person would; a prompt
-// left in the program's buffer while it waits never arrives.
+// left in the program's buffer while it waits never arrives. Nor may anything reach standard
+// error while the program waits: an error message quotes a word only once it is typed in full.
 TEST(ProgramTest, ShowsEachPromptBeforeItWaits) {
-  fs::path const dir = run_directory();
-  FILE* const program = ::popen(program_command(dir, "", ">out 2>err").c_str(), "w");
-  ASSERT_NE(program, nullptr);
-  std::string const dialogue[][2] = {{kIntro, "2\n"}, {"Enter 2 integers.\n", "2 1\n"}};
-  for (auto const& [prompt, answer] : dialogue) {
-    bool const shown = wait_for_ending(dir / "out", prompt);
-    EXPECT_TRUE(shown) << "the program waits without showing " << ::testing::PrintToString(prompt);
-    if (!shown) {
-      break;
+  struct Step {
+    std::string shown;
+    std::string typed;
+  };
+  struct Dialogue {
+    char const* name;
+    std::vector<Step> steps;
+    std::string out;  // after the introduction, before the two pauses
+    std::string err;
+    int status;
+  };
+  Dialogue const dialogues[] = {
+      {"two numbers",
+       {{kIntro, "2\n"}, {"Enter 2 integers.\n", "2 1\n"}},
+       std::string("Enter 2 integers.\n") + kHeading + "1 2 \n",
+       "",
+       0},
+      {"a word typed in two parts",
+       {{kIntro, "abc"}, {kIntro, "def\n"}},
+       "",
+       bad_count("abcdef"),
+       1},
+  };
+  for (Dialogue const& d : dialogues) {
+    SCOPED_TRACE(d.name);
+    RunDirectory const dir;
+    FILE* const program = ::popen(dir.command("", ">out 2>err").c_str(), "w");
+    ASSERT_NE(program, nullptr);
+    for (Step const& step : d.steps) {
+      bool const shown = wait_for_ending(dir.path() / "out", step.shown);
+      EXPECT_TRUE(shown) << "the program waits without showing "
+                         << ::testing::PrintToString(step.shown);
+      if (!shown) {
+        break;
+      }
+      // A moment for whatever the program would make of the input so far.
+      std::this_thread::sleep_for(std::chrono::milliseconds(300));
+      EXPECT_EQ(read_file(dir.path() / "err"), "")
+          << "before " << ::testing::PrintToString(step.typed) << " was typed";
+      std::fputs(step.typed.c_str(), program);
+      std::fflush(program);
     }
-    std::fputs(answer.c_str(), program);
-    std::fflush(program);
+    int const raw = ::pclose(program);
+    EXPECT_EQ(read_file(dir.path() / "out"), kIntro + d.out + kPauses);
+    EXPECT_EQ(read_file(dir.path() / "err"), d.err);
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, d.status);
   }
-  int const raw = ::pclose(program);
-  EXPECT_EQ(read_file(dir / "out"),
-            kIntro + std::string("Enter 2 integers.\n") + kHeading + "1 2 \n" + kPauses);
-  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 0);
-  fs::remove_all(dir);
 }
 
 // 600,000,000 numbers take more bytes than a 32-bit system lets one array have, and more
@@ -277,6 +354,9 @@ TEST(ProgramTest, ReportsAnArrayItCannotObtain) {
                 "export ASAN_OPTIONS=allocator_may_return_null=1:max_allocation_size_mb=1024:"
                 "log_path=asan:exitcode=86");
 #else
+    if (std::system("ulimit -v 1048576 2>/dev/null") != 0) {
+      GTEST_SKIP() << "this system's shell cannot limit the memory of a process";
+    }
     expect_runs(c, "ulimit -v 1048576");
 #endif
   }

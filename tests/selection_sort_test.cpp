@@ -71,59 +71,85 @@ TEST(IndexOfSmallestTest, FindsTheEarliestSmallest) {
   }
 }
 
-// Two pages, the second of which cannot be read or written: an array placed to end where
-// it begins turns a read past its last element into a crash rather than a silent pass.
-class GuardedPages {
- public:
-  GuardedPages() {
-#if defined(_WIN32)
-    SYSTEM_INFO system;
-    ::GetSystemInfo(&system);
-    page_ = system.dwPageSize;
-    pages_ = ::VirtualAlloc(nullptr, 2 * page_, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
-    DWORD previous = 0;
-    guarded_ = pages_ != nullptr && ::VirtualProtect(guard(), page_, PAGE_NOACCESS, &previous) != 0;
-#else
-    page_ = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
-    pages_ = ::mmap(nullptr, 2 * page_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (pages_ == MAP_FAILED) {
-      pages_ = nullptr;
+// index_of_smallest runs the widest copy that the processor can: falling back to a narrower
+// one would still sort, only slower.
+TEST(IndexOfSmallestTest, UsesTheWidestCopyThatCanRun) {
+  vector_unit const in_use = unit_in_use();
+  EXPECT_TRUE(can_run(in_use)) << name_of(in_use);
+  for (vector_unit const wider : {vector_unit::avx512f, vector_unit::avx2, vector_unit::sse4_1}) {
+    if (wider < in_use) {
+      EXPECT_FALSE(can_run(wider))
+          << name_of(wider) << " runs here, but " << name_of(in_use) << " is used";
     }
-    guarded_ = pages_ != nullptr && ::mprotect(guard(), page_, PROT_NONE) == 0;
+  }
+}
+
+// Address space that cannot be read or written, but for one range of it, which is. An array
+// that ends where that range ends turns a read past its last element into a crash rather than
+// a silent pass; a range at the far end of a large reservation holds the last elements of an
+// array of any count without memory for the rest.
+class Reservation {
+ public:
+  Reservation(std::size_t size, std::size_t usable_from, std::size_t usable_size) : size_(size) {
+#if defined(_WIN32)
+    base_ = static_cast<char*>(::VirtualAlloc(nullptr, size, MEM_RESERVE, PAGE_NOACCESS));
+    usable_ = base_ != nullptr && ::VirtualAlloc(base_ + usable_from, usable_size, MEM_COMMIT,
+                                                 PAGE_READWRITE) != nullptr;
+#else
+    void* const base = ::mmap(nullptr, size, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    base_ = base == MAP_FAILED ? nullptr : static_cast<char*>(base);
+    usable_ = base_ != nullptr &&
+              ::mprotect(base_ + usable_from, usable_size, PROT_READ | PROT_WRITE) == 0;
 #endif
   }
-  GuardedPages(GuardedPages const&) = delete;
-  GuardedPages& operator=(GuardedPages const&) = delete;
-  ~GuardedPages() {
+  Reservation(Reservation const&) = delete;
+  Reservation& operator=(Reservation const&) = delete;
+  ~Reservation() {
+    if (base_ != nullptr) {
 #if defined(_WIN32)
-    ::VirtualFree(pages_, 0, MEM_RELEASE);
+      ::VirtualFree(base_, 0, MEM_RELEASE);
 #else
-    ::munmap(pages_, 2 * page_);
+      ::munmap(base_, size_);
 #endif
+    }
   }
 
-  [[nodiscard]] bool guarded() const { return guarded_; }
-  // The first byte of the page that cannot be touched.
-  [[nodiscard]] char* guard() const { return static_cast<char*>(pages_) + page_; }
+  [[nodiscard]] bool usable() const { return usable_; }
+  [[nodiscard]] char* at(std::size_t offset) const { return base_ + offset; }
 
  private:
-  std::size_t page_ = 0;
-  void* pages_ = nullptr;
-  bool guarded_ = false;
+  std::size_t size_;
+  char* base_ = nullptr;
+  bool usable_ = false;
 };
 
-class IndexOfSmallestWithTest : public ::testing::TestWithParam<vector_unit> {};
+std::size_t page_size() {
+#if defined(_WIN32)
+  SYSTEM_INFO system;
+  ::GetSystemInfo(&system);
+  return system.dwPageSize;
+#else
+  return static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+#endif
+}
+
+class IndexOfSmallestWithTest : public ::testing::TestWithParam<vector_unit> {
+ protected:
+  // Every processor runs the baseline, so its tests never skip: a baseline that said
+  // otherwise would hide its own tests, and leave the dispatch with nothing to pick.
+  void SetUp() override {
+    if (GetParam() == vector_unit::baseline) {
+      ASSERT_TRUE(can_run(GetParam()));
+    } else if (!can_run(GetParam())) {
+      GTEST_SKIP() << "no " << name_of(GetParam()) << " copy in this build, or no such unit here";
+    }
+  }
+};
 
 TEST_P(IndexOfSmallestWithTest, AgreesWithReferenceAndReadsNothingPastTheEnd) {
-  // Every processor runs the baseline, so its test never skips: a baseline that said
-  // otherwise would hide its own test, and leave the dispatch with nothing to pick.
-  if (GetParam() == vector_unit::baseline) {
-    ASSERT_TRUE(can_run(GetParam()));
-  } else if (!can_run(GetParam())) {
-    GTEST_SKIP() << "no " << name_of(GetParam()) << " copy in this build, or no such unit here";
-  }
-  GuardedPages const pages;
-  ASSERT_TRUE(pages.guarded());
+  std::size_t const page = page_size();
+  Reservation const pages(2 * page, 0, page);
+  ASSERT_TRUE(pages.usable());
 
   // Values are scanned in blocks of 128 with vectors of up to 16: lengths around one to
   // three of each, from every start, put the range's ends at every offset within them.
@@ -132,13 +158,39 @@ TEST_P(IndexOfSmallestWithTest, AgreesWithReferenceAndReadsNothingPastTheEnd) {
   std::mt19937 engine(20261208);
   for (int count : counts) {
     for (std::vector<int> const& values : arrays_of_length(engine, count)) {
-      int* const array = reinterpret_cast<int*>(pages.guard()) - count;
+      int* const array = reinterpret_cast<int*>(pages.at(page)) - count;
       std::copy(values.begin(), values.end(), array);
       for (int start = 0; start < count; ++start) {
         SCOPED_TRACE(::testing::Message() << "count " << count << ", start " << start);
         ASSERT_EQ(index_of_smallest_with(GetParam(), array, start, count),
                   reference_index_of_smallest(values, start));
       }
+    }
+  }
+}
+
+// Positions up to the largest count: the search steps through blocks without a position
+// that overflows. Only the last 1,000 elements of the 8 GiB array have memory behind them.
+TEST_P(IndexOfSmallestWithTest, SearchesUpToTheLargestCount) {
+  if (sizeof(void*) < 8) {
+    GTEST_SKIP() << "a 32-bit system has no room for an array of 2147483647 ints";
+  }
+  constexpr int kTail = 1000;
+  std::size_t const page = page_size();
+  std::size_t const end = sizeof(int) * std::size_t{INT_MAX};
+  std::size_t const tail_from = (end - sizeof(int) * kTail) / page * page;
+  Reservation const pages(end + page, tail_from, end - tail_from);
+  if (!pages.usable()) {
+    GTEST_SKIP() << "this system does not lend 8 GiB of address space";
+  }
+  int* const array = reinterpret_cast<int*>(pages.at(0));
+  std::mt19937 engine(20261208);
+  for (std::vector<int> const& tail : arrays_of_length(engine, kTail)) {
+    std::copy(tail.begin(), tail.end(), array + (INT_MAX - kTail));
+    for (int k = 1; k <= kTail; ++k) {
+      SCOPED_TRACE(::testing::Message() << "start INT_MAX - " << k);
+      ASSERT_EQ(index_of_smallest_with(GetParam(), array, INT_MAX - k, INT_MAX),
+                INT_MAX - kTail + reference_index_of_smallest(tail, kTail - k));
     }
   }
 }
@@ -174,6 +226,16 @@ TEST(SortTest, SortsSmallArrays) {
     std::vector<int> values = c.values;
     sort(values.data(), static_cast<int>(values.size()));
     EXPECT_EQ(values, c.expected);
+  }
+}
+
+// No pass for a count below 2, down to the lowest int, and nothing written.
+TEST(SortTest, LeavesTheArrayAloneForCountsBelowTwo) {
+  for (int count : {INT_MIN, INT_MIN + 1, -1, 0, 1}) {
+    SCOPED_TRACE(::testing::Message() << "count " << count);
+    std::vector<int> values = {2, 1};
+    sort(values.data(), count);
+    EXPECT_EQ(values, (std::vector<int>{2, 1}));
   }
 }
 
