@@ -25,14 +25,18 @@ if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
 endif()
 ]] @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/CPackProjectConfig.cmake)
-# CPack's .tar.gz gives its entries the builder's user and group, names and numbers, as the
-# .deb and the ZIP do not; GNU tar writes them again as root's.
-if(NOT WIN32)
+# CPack gives the entries of the .tar.gz and the ZIP the builder's user and group, as it does not
+# those of the .deb; GNU tar writes the .tar.gz again, and Perl (where there is one) mends the
+# ZIP, as root's.
+if(WIN32)
+  find_program(SORT_NUMBERS_PERL perl)
+  set(CPACK_SORT_NUMBERS_PERL ${SORT_NUMBERS_PERL})
+else()
   find_program(SORT_NUMBERS_TAR tar REQUIRED)
   find_program(GZIP_EXECUTABLE gzip REQUIRED)
-  mark_as_advanced(SORT_NUMBERS_TAR GZIP_EXECUTABLE)
   set(CPACK_SORT_NUMBERS_TAR ${SORT_NUMBERS_TAR})
   set(CPACK_SORT_NUMBERS_GZIP ${GZIP_EXECUTABLE})
-  set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/tarball-owned-by-root.cmake)
 endif()
+mark_as_advanced(SORT_NUMBERS_PERL SORT_NUMBERS_TAR GZIP_EXECUTABLE)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/archives-owned-by-root.cmake)
 include(CPack)

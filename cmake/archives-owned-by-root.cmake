@@ -1,7 +1,13 @@
-# Run by CPack after it built the packages: writes each .tar.gz among them again with GNU tar,
-# its entries owned by root (uid and gid 0) in name order, timed at SOURCE_DATE_EPOCH, and
-# gzipped without a name or time, so that it has the same bytes whoever builds it.
+# Run by CPack after it built the packages, so that each has the same bytes whoever builds it:
+# gives the entries of a ZIP root as their owner, and writes a .tar.gz again with GNU tar, its
+# entries owned by root (uid and gid 0) in name order, timed at SOURCE_DATE_EPOCH, and gzipped
+# without a name or time.
 foreach(package IN LISTS CPACK_PACKAGE_FILES)
+  if(package MATCHES "\\.zip$" AND CPACK_SORT_NUMBERS_PERL)
+    execute_process(COMMAND ${CPACK_SORT_NUMBERS_PERL}
+                            ${CMAKE_CURRENT_LIST_DIR}/zip-owned-by-root.pl ${package}
+                    COMMAND_ERROR_IS_FATAL ANY)
+  endif()
   if(NOT package MATCHES "\\.tar\\.gz$")
     continue()
   endif()
