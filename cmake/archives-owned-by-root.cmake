@@ -1,0 +1,35 @@
+# Run by CPack after it built the packages, so that each has the same bytes whoever builds it:
+# gives the entries of a ZIP root as their owner, and writes a .tar.gz again with GNU tar, its
+# entries owned by root (uid and gid 0) in name order, timed at SOURCE_DATE_EPOCH, and gzipped
+# without a name or time.
+foreach(package IN LISTS CPACK_PACKAGE_FILES)
+  if(package MATCHES "\\.zip$" AND CPACK_SORT_NUMBERS_PERL)
+    execute_process(COMMAND ${CPACK_SORT_NUMBERS_PERL}
+                            ${CMAKE_CURRENT_LIST_DIR}/zip-owned-by-root.pl ${package}
+                    COMMAND_ERROR_IS_FATAL ANY)
+  endif()
+  if(NOT package MATCHES "\\.tar\\.gz$")
+    continue()
+  endif()
+  set(unpacked ${package}.unpacked)
+  file(REMOVE_RECURSE ${unpacked})
+  file(MAKE_DIRECTORY ${unpacked})
+  execute_process(COMMAND ${CPACK_SORT_NUMBERS_TAR} -xpzf ${package} -C ${unpacked}
+                  COMMAND_ERROR_IS_FATAL ANY)
+  # The same entries, no more: CPack's archive has no entry of its own for the top folder.
+  execute_process(COMMAND ${CPACK_SORT_NUMBERS_TAR} -tzf ${package} OUTPUT_VARIABLE entries
+                  COMMAND_ERROR_IS_FATAL ANY)
+  string(REPLACE "\n" ";" entries "${entries}")
+  list(REMOVE_ITEM entries "")
+  list(SORT entries)
+  list(JOIN entries "\n" entries)
+  file(WRITE ${unpacked}.list "${entries}\n")
+  execute_process(
+    COMMAND ${CPACK_SORT_NUMBERS_TAR} --create --format=gnu --no-recursion --owner=root:0
+            --group=root:0 --mtime=@$ENV{SOURCE_DATE_EPOCH} --directory=${unpacked}
+            --files-from=${unpacked}.list
+    COMMAND ${CPACK_SORT_NUMBERS_GZIP} -9n
+    OUTPUT_FILE ${package}
+    COMMAND_ERROR_IS_FATAL ANY)
+  file(REMOVE_RECURSE ${unpacked} ${unpacked}.list)
+endforeach()

@@ -1,0 +1,42 @@
+# The packages that CPack builds: a .deb and a .tar.gz on Linux, a ZIP for Windows, each with
+# the same bytes whoever builds them, wherever, from the same commit.
+set(CPACK_PACKAGE_CONTACT ${SORT_NUMBERS_MAINTAINER})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "sort whole numbers typed at the console")
+set(CPACK_PACKAGE_DESCRIPTION
+    "sort-numbers asks how many numbers there are, reads that many signed 32-bit
+integers from standard input, and prints them in ascending order on one line.")
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
+set(CPACK_STRIP_FILES ON)
+if(WIN32)
+  set(CPACK_GENERATOR ZIP)
+else()
+  set(CPACK_GENERATOR DEB TGZ)
+endif()
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The packages' files are stamped with the source date and have the same modes whatever the
+# umask of the one who builds them.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+file(CONFIGURE OUTPUT CPackProjectConfig.cmake CONTENT [[
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+  set(ENV{SOURCE_DATE_EPOCH} @source_date@)
+endif()
+]] @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/CPackProjectConfig.cmake)
+# CPack gives the entries of the .tar.gz and the ZIP the builder's user and group, as it does not
+# those of the .deb; GNU tar writes the .tar.gz again, and Perl (where there is one) mends the
+# ZIP, as root's.
+if(WIN32)
+  find_program(SORT_NUMBERS_PERL perl)
+  set(CPACK_SORT_NUMBERS_PERL ${SORT_NUMBERS_PERL})
+else()
+  find_program(SORT_NUMBERS_TAR tar REQUIRED)
+  find_program(GZIP_EXECUTABLE gzip REQUIRED)
+  set(CPACK_SORT_NUMBERS_TAR ${SORT_NUMBERS_TAR})
+  set(CPACK_SORT_NUMBERS_GZIP ${GZIP_EXECUTABLE})
+endif()
+mark_as_advanced(SORT_NUMBERS_PERL SORT_NUMBERS_TAR GZIP_EXECUTABLE)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/archives-owned-by-root.cmake)
+include(CPack)
