@@ -29,6 +29,11 @@ std::string could_not_read(std::string const& what, std::string const& reason) {
          ".\n";
 }
 
+// "K of N", naming the value at position in a message.
+std::string value_of(int position, int count) {
+  return std::to_string(position + 1) + " of " + std::to_string(count);
+}
+
 // read_number on standard input. libc++ reads standard input through C's stdio, which reports
 // a failed read as the end of the input and keeps the error in the FILE, where it is looked for.
 number_read read_standard_input(int lowest) {
@@ -122,27 +127,23 @@ bool fill_array(int* values, int count) {
   std::cout << "Enter " << count << " integers.\n" << std::flush;
   for (int position = 0; position < count; ++position) {
     number_read const read = read_standard_input(std::numeric_limits<int>::min());
-    if (read.outcome == read_outcome::number) {
-      values[position] = read.value;
-      continue;
-    }
-    std::string const which = std::to_string(position + 1) + " of " + std::to_string(count);
     switch (read.outcome) {
+      case read_outcome::number:
+        values[position] = read.value;
+        continue;
       case read_outcome::end_of_input:
         report("Error: the input ended after " + std::to_string(position) + " of " +
                std::to_string(count) + " values.\n");
-        break;
+        return false;
       case read_outcome::read_error:
-        report(could_not_read("value " + which, read.text));
-        break;
-      case read_outcome::number:
+        report(could_not_read("value " + value_of(position, count), read.text));
+        return false;
       case read_outcome::not_a_number:
-        report("Error: value " + which +
+        report("Error: value " + value_of(position, count) +
                " must be a whole number from -2147483648 to 2147483647, not \"" + read.text +
                "\".\n");
-        break;
+        return false;
     }
-    return false;
   }
   return true;
 }
