@@ -3,7 +3,6 @@
 // it asks for more input after an end of input has been typed.
 #include "number_reader.hpp"
 
-#include <algorithm>
 #include <cstdint>
 #include <ios>
 #include <streambuf>
@@ -18,6 +17,13 @@ bool is_whitespace(int c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
+// Marks the end of the input once the buffer has reported it, so that it is not asked again.
+void note_end(std::istream& in, int c) {
+  if (c == kEnd) {
+    in.setstate(std::ios::eofbit);
+  }
+}
+
 // The magnitude of the smallest int: a number whose magnitude goes past it is out of range
 // whatever its sign, so no more digits are needed to tell.
 constexpr std::int64_t kLimit = std::int64_t{1} << 31;
@@ -28,8 +34,8 @@ number_read read_from(std::istream& in, int lowest) {
   while (is_whitespace(c)) {
     c = buffer.snextc();
   }
+  note_end(in, c);
   if (c == kEnd) {
-    in.setstate(std::ios::eofbit);
     return {read_outcome::end_of_input, 0, {}};
   }
 
@@ -57,17 +63,13 @@ number_read read_from(std::istream& in, int lowest) {
   }
   std::int64_t const value = sign == '-' ? -magnitude : magnitude;
   if (digits && value >= lowest && value < kLimit) {
-    if (c == kEnd) {
-      in.setstate(std::ios::eofbit);
-    }
+    note_end(in, c);
     return {read_outcome::number, static_cast<int>(value), {}};
   }
   for (; length < sizeof taken && c != kEnd && !is_whitespace(c); c = buffer.snextc()) {
     take(c);
   }
-  if (c == kEnd) {
-    in.setstate(std::ios::eofbit);
-  }
+  note_end(in, c);
   return {read_outcome::not_a_number, 0, quoted(std::string_view(taken, length))};
 }
 
