@@ -29,13 +29,28 @@ function(date_to_epoch out date)
   set(${out} ${seconds} PARENT_SCOPE)
 endfunction()
 
-# Sets <out> to a time given in seconds since 1970 as RFC 5322 wants it ("Tue, 08 Dec 2026
-# 00:00:00 +0000"); string(TIMESTAMP) formats SOURCE_DATE_EPOCH when it is set.
-function(format_rfc5322 out seconds)
-  set(saved "$ENV{SOURCE_DATE_EPOCH}")
+# Sets <out> to a time given in seconds since 1970, in UTC, in the <format> of
+# string(TIMESTAMP), which formats SOURCE_DATE_EPOCH when it is set. The environment is left
+# as it was found: an unset SOURCE_DATE_EPOCH stays unset, since an empty one is an error to
+# the compilers that read it (Clang 19 and later).
+function(format_epoch out seconds format)
+  if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(saved "$ENV{SOURCE_DATE_EPOCH}")
+  endif()
   set(ENV{SOURCE_DATE_EPOCH} ${seconds})
-  string(TIMESTAMP text "%a, %d %b %Y %H:%M:%S +0000" UTC)
-  set(ENV{SOURCE_DATE_EPOCH} "${saved}")
+  string(TIMESTAMP text "${format}" UTC)
+  if(DEFINED saved)
+    set(ENV{SOURCE_DATE_EPOCH} "${saved}")
+  else()
+    unset(ENV{SOURCE_DATE_EPOCH})
+  endif()
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+# Sets <out> to a time given in seconds since 1970 as RFC 5322 wants it ("Tue, 08 Dec 2026
+# 00:00:00 +0000").
+function(format_rfc5322 out seconds)
+  format_epoch(text ${seconds} "%a, %d %b %Y %H:%M:%S +0000")
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
