@@ -10,7 +10,7 @@
 #include <string_view>
 
 // What one read_number found.
-enum class read_outcome {
+enum class read_outcome : unsigned char {
   number,        // a number in range
   end_of_input,  // the input ended, or had ended, before a word began
   read_error,    // the stream buffer failed to read

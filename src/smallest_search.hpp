@@ -6,7 +6,7 @@
 // The vector units the search has a copy for, widest first. Builds for x86 processors with
 // GCC or Clang have all four; other builds have only the baseline, the compiler's default
 // for its target (which is NEON on 64-bit Arm).
-enum class vector_unit { avx512f, avx2, sse4_1, baseline };
+enum class vector_unit : unsigned char { avx512f, avx2, sse4_1, baseline };
 
 // The unit's name as the compiler writes it ("avx512f", "sse4.1", "baseline").
 [[nodiscard]] char const* name_of(vector_unit unit);
