@@ -35,10 +35,12 @@ std::string value_of(int position, int count) {
 }
 
 // read_number on standard input. libc++ reads standard input through C's stdio, which reports
-// a failed read as the end of the input and keeps the error in the FILE, where it is looked for.
+// a failed read as the end of the input and keeps the error in the FILE, where it is looked for
+// after every read: a read that fails inside a number or a word, or right after it, ends it as
+// the end of the input would, and what came before must not count as a whole number.
 number_read read_standard_input(int lowest) {
   number_read read = read_number(std::cin, lowest);
-  if (read.outcome == read_outcome::end_of_input && std::ferror(stdin) != 0) {
+  if (read.outcome != read_outcome::read_error && std::ferror(stdin) != 0) {
     read = {read_outcome::read_error, 0, std::generic_category().message(errno)};
   }
   return read;
@@ -101,7 +103,9 @@ bool write_sorted(int const* values, int count) {
 // Leaves the rest of a seekable standard input (a file) to whoever reads it next, from just
 // after the last character that was used: the stream's buffer reads ahead of that. A pipe or
 // a terminal cannot be given back what was read from it. On Windows, a position in a text
-// stream counts the carriage returns that reading drops, so it is left alone there.
+// stream counts the carriage returns that reading drops, so it is left alone there. Called as
+// soon as reading is over, before anything is written that could end the process (SIGPIPE,
+// SIGXFSZ) with the rest still held in the buffer.
 void leave_unread_input() {
 #if !defined(_WIN32)
   std::streambuf& buffer = *std::cin.rdbuf();
@@ -156,18 +160,23 @@ int main() {
   std::cout << "This program sorts numbers from lowest to highest.\n";
   std::cout << "How many numbers will be sorted? " << std::flush;
 
-  int status = EXIT_FAILURE;
+  int count = 0;
   std::unique_ptr<int[]> values;
-  if (std::optional<int> const count = read_count()) {
-    values = new_array(*count);
-    if (values && fill_array(values.get(), *count)) {
-      sort(values.get(), *count);
-      if (write_sorted(values.get(), *count)) {
-        status = EXIT_SUCCESS;
-      }
-    }
+  bool read_all = false;
+  if (std::optional<int> const read = read_count()) {
+    count = *read;
+    values = new_array(count);
+    read_all = values && fill_array(values.get(), count);
   }
   leave_unread_input();
+
+  int status = EXIT_FAILURE;
+  if (read_all) {
+    sort(values.get(), count);
+    if (write_sorted(values.get(), count)) {
+      status = EXIT_SUCCESS;
+    }
+  }
 
   // Every run, failed or not, ends the same way, so that a console window which closes
   // with the program stays open long enough to be read. What the interpreter returns changes

@@ -1,4 +1,5 @@
 // End-to-end tests: the built program, fed a standard input, with a stand-in "pause".
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -87,13 +88,49 @@ class RunDirectory {
   fs::path path_;
 };
 
+// Runs command through sh with its standard input a pipe that holds input and whose writer
+// stays open, made non-blocking: once input is used up, a read fails (EAGAIN) instead of
+// waiting or reporting the end. Returns the status that std::system would.
+int system_from_dry_pipe(std::string const& command, std::string const& input) {
+  int ends[2];
+  if (::pipe(ends) != 0 || ::fcntl(ends[0], F_SETFL, O_NONBLOCK) != 0) {
+    return -1;
+  }
+  // A few bytes, which the pipe holds with no reader yet.
+  bool const written =
+      ::write(ends[1], input.data(), input.size()) == static_cast<ssize_t>(input.size());
+  pid_t const child = written ? ::fork() : -1;
+  if (child == 0) {
+    ::dup2(ends[0], STDIN_FILENO);
+    if (ends[0] != STDIN_FILENO) {
+      ::close(ends[0]);
+    }
+    ::close(ends[1]);
+    ::execl("/bin/sh", "sh", "-c", command.c_str(), nullptr);
+    ::_exit(127);
+  }
+  int raw = -1;
+  if (child > 0) {
+    ::waitpid(child, &raw, 0);
+  }
+  ::close(ends[0]);
+  ::close(ends[1]);
+  return raw;
+}
+
+// How the program gets its input: the file "in" (which the redirections name), or a pipe that
+// runs dry after it.
+enum class Feed { file, dry_pipe };
+
 // Runs the program with the given standard input, written to the file "in"; redirections say
 // where its standard streams go.
 Outcome run_program(std::string const& input, std::string const& setup = "",
-                    std::string const& redirections = "<in >out 2>err") {
+                    std::string const& redirections = "<in >out 2>err", Feed feed = Feed::file) {
   RunDirectory const dir;
   std::ofstream(dir.path() / "in", std::ios::binary) << input;
-  int const raw = std::system(dir.command(setup, redirections).c_str());
+  std::string const command = dir.command(setup, redirections);
+  int const raw =
+      feed == Feed::dry_pipe ? system_from_dry_pipe(command, input) : std::system(command.c_str());
   return {read_file(dir.path() / "out"), read_file(dir.path() / "err"),
           WIFEXITED(raw) ? WEXITSTATUS(raw) : -1};
 }
@@ -110,11 +147,12 @@ struct Case {
   std::string err;
   int status;
   char const* redirections = "<in >out 2>err";
+  Feed feed = Feed::file;
 };
 
 void expect_runs(Case const& c, std::string const& setup = "") {
   SCOPED_TRACE(c.name);
-  Outcome const outcome = run_program(c.input, setup, c.redirections);
+  Outcome const outcome = run_program(c.input, setup, c.redirections, c.feed);
   EXPECT_EQ(outcome.out, kIntro + c.out + kPauses);
   EXPECT_EQ(outcome.err, c.err);
   EXPECT_EQ(outcome.status, c.status);
@@ -145,16 +183,6 @@ TEST(ProgramTest, SortsWhatItReads) {
   }
 }
 
-// Whoever reads a file next gets all that the program did not use, from the newline that
-// ended the last value: the next command of a shell script, say.
-TEST(ProgramTest, LeavesTheRestOfAFileUnread) {
-  Outcome const outcome = run_program("2\n5 3\nrest", "exec <in", ">out 2>err && cat >>out");
-  EXPECT_EQ(outcome.out,
-            kIntro + std::string("Enter 2 integers.\n") + kHeading + "3 5 \n" + kPauses + "\nrest");
-  EXPECT_EQ(outcome.err, "");
-  EXPECT_EQ(outcome.status, 0);
-}
-
 std::string bad_count(std::string const& word) {
   return "Error: the count must be a whole number from 0 to 2147483647, not \"" + word + "\".\n";
 }
@@ -168,8 +196,38 @@ std::string could_not_read(std::string const& what) {
   return "Error: the input could not be read for " + what + ".\n";
 }
 
+// Whoever reads a file next gets all that the program did not use, from the character that
+// ended the last value read: here the first "pause", which prints what it reads.
+TEST(ProgramTest, LeavesTheRestOfAFileUnread) {
+  Case const cases[] = {
+      {"all read", "2\n5 3\nrest\n",
+       std::string("Enter 2 integers.\n") + kHeading + "3 5 \n[pause]\n\nrest\n", "", 0},
+      {"stopped at a word", "3\n1 x 2\nrest\n", "Enter 3 integers.\n[pause]\n 2\nrest\n",
+       bad_value(2, 3, "x"), 1},
+  };
+  for (Case const& c : cases) {
+    SCOPED_TRACE(c.name);
+    Outcome const outcome =
+        run_program(c.input, "printf '#!/bin/sh\\necho \"[pause]\"\\ncat\\n' >pause");
+    EXPECT_EQ(outcome.out, kIntro + c.out + "[pause]\n");
+    EXPECT_EQ(outcome.err, c.err);
+    EXPECT_EQ(outcome.status, c.status);
+  }
+
+  // Output can end the program (a reader that has gone, here after the heading) when the
+  // rest of the file has already been given back. The list is far larger than a pipe holds.
+  std::string input = "12000\n";
+  for (int k = 0; k < 12000; ++k) {
+    input += std::to_string(-1000000000 - k) + ' ';
+  }
+  Outcome const cut =
+      run_program(input + "\nrest\n", "exec <in", "2>err | head -n 3 >out; cat >>out");
+  EXPECT_EQ(cut.out, kIntro + std::string("Enter 12000 integers.\n") + kHeading + " \nrest\n");
+}
+
 TEST(ProgramTest, RejectsBadInput) {
   std::string const enter3 = "Enter 3 integers.\n";
+  std::string const dry = ": Resource temporarily unavailable";
   Case const cases[] = {
       {"count missing", " \t\r\n", "", "Error: the input ended before the count.\n", 1},
       {"input a directory", "", "", could_not_read("the count: Is a directory"), 1,
@@ -178,6 +236,12 @@ TEST(ProgramTest, RejectsBadInput) {
        "<&- >out 2>err"},
       {"input write-only", "", "", could_not_read("the count: Bad file descriptor"), 1,
        "0>>in >out 2>err"},
+      {"input runs dry inside the count", "12", "", could_not_read("the count" + dry), 1,
+       ">out 2>err", Feed::dry_pipe},
+      {"input runs dry inside a value", "2 5 12", "Enter 2 integers.\n",
+       could_not_read("value 2 of 2" + dry), 1, ">out 2>err", Feed::dry_pipe},
+      {"input runs dry between values", "3\n1 2 ", enter3, could_not_read("value 3 of 3" + dry), 1,
+       ">out 2>err", Feed::dry_pipe},
       {"count not a number", "five\n", "", bad_count("five"), 1},
       {"count negative", "-1\n", "", bad_count("-1"), 1},
       {"count negative, letters after it", "-3abc 1 2 3\n", "", bad_count("-3abc"), 1},
@@ -255,19 +319,29 @@ TEST(ProgramTest, SurvivesHostileInput) {
 // prompts that could not be written add none of their own.
 TEST(ProgramTest, ReportsOutputItCannotWriteOnce) {
   struct Full {
-    char const* input;
+    std::string input;
     std::string error;
+    char const* setup = "";
+    char const* output = ">/dev/full";
   };
+  // All but the sorted list fits in 512 bytes, and the list fails only as it is flushed.
+  std::string two_hundred = "200\n";
+  for (int k = 0; k < 200; ++k) {
+    two_hundred += std::to_string(1000000 + k) + ' ';
+  }
   Full const cases[] = {
       {"2\n2 1\n", "Error: the sorted numbers could not be written.\n"},
       {"2\n1 x\n", bad_value(2, 2, "x")},
+      {two_hundred, "Error: the sorted numbers could not be written.\n",
+       "ulimit -f 1 && trap '' XFSZ", ">out"},
   };
   if (!fs::exists("/dev/full")) {
     GTEST_SKIP() << "this system has no /dev/full";
   }
   for (Full const& c : cases) {
     SCOPED_TRACE(c.input);
-    Outcome const outcome = run_program(c.input, "", "<in >/dev/full 2>err");
+    Outcome const outcome =
+        run_program(c.input, c.setup, "<in " + std::string(c.output) + " 2>err");
     // The stand-in "pause" cannot write its marker either, and says so after the program.
     EXPECT_TRUE(outcome.err.starts_with(c.error)) << outcome.err;
     EXPECT_EQ(outcome.err.find("Error: ", 1), std::string::npos) << outcome.err;
