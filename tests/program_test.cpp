@@ -120,7 +120,7 @@ int system_from_dry_pipe(std::string const& command, std::string const& input) {
 
 // How the program gets its input: the file "in" (which the redirections name), or a pipe that
 // runs dry after it.
-enum class Feed { file, dry_pipe };
+enum class Feed : unsigned char { file, dry_pipe };
 
 // Runs the program with the given standard input, written to the file "in"; redirections say
 // where its standard streams go.
