@@ -11,7 +11,6 @@ install(TARGETS sort-numbers)
 write_debian_changelog(${CMAKE_CURRENT_SOURCE_DIR}/CHANGELOG.md
                        ${CMAKE_CURRENT_BINARY_DIR}/changelog ${PROJECT_NAME}
                        ${PROJECT_VERSION} "${SORT_NUMBERS_MAINTAINER}" ${source_date})
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS CHANGELOG.md)
 # man reads a gzipped page as well as a plain one, and Debian wants both files gzipped at the
 # highest level; -n leaves out the name and time, so that the same text always gives the same
 # bytes.

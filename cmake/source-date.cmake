@@ -12,7 +12,7 @@ if(DEFINED ENV{SOURCE_DATE_EPOCH})
 else()
   changelog_newest_date(source_date ${CMAKE_CURRENT_SOURCE_DIR}/CHANGELOG.md)
 endif()
-# An edit of CHANGELOG.md configures again, so that the date follows it.
+# An edit of CHANGELOG.md configures again, so that the date and the Debian changelog follow it.
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS CHANGELOG.md)
 format_epoch(SORT_NUMBERS_DATE ${source_date} "%Y-%m-%d")
 configure_file(doc/sort-numbers.1.in sort-numbers.1 @ONLY)
