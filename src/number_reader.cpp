@@ -3,6 +3,7 @@
 // it asks for more input after an end of input has been typed.
 #include "number_reader.hpp"
 
+#include <cerrno>
 #include <cstdint>
 #include <ios>
 #include <streambuf>
@@ -28,7 +29,17 @@ void note_end(std::istream& in, int c) {
 // whatever its sign, so no more digits are needed to tell.
 constexpr std::int64_t kLimit = std::int64_t{1} << 31;
 
-number_read read_from(std::istream& in, int lowest) {
+// The start of a word that is not a number: as many of its bytes as quoting it needs, and
+// one more to tell that it was longer.
+struct word_start {
+  char bytes[kQuotedBytes + 1];
+  std::size_t length = 0;
+};
+
+// read_number without its handling of what the buffer throws. A word that is not a number
+// comes back in word, unquoted: quoting allocates, which must not happen where a failure of
+// the buffer is caught, nor before errno has been kept.
+number_read read_from(std::istream& in, int lowest, word_start& word) {
   std::streambuf& buffer = *in.rdbuf();
   int c = in.eof() ? kEnd : buffer.sgetc();
   while (is_whitespace(c)) {
@@ -39,13 +50,9 @@ number_read read_from(std::istream& in, int lowest) {
     return {read_outcome::end_of_input, 0, {}};
   }
 
-  // The word as it was read, as far as a message quotes it; one byte more tells that it
-  // was longer.
-  char taken[kQuotedBytes + 1];
-  std::size_t length = 0;
-  auto const take = [&](int character) {
-    if (length < sizeof taken) {
-      taken[length++] = static_cast<char>(character);
+  auto const take = [&word](int character) {
+    if (word.length < sizeof word.bytes) {
+      word.bytes[word.length++] = static_cast<char>(character);
     }
   };
 
@@ -66,11 +73,11 @@ number_read read_from(std::istream& in, int lowest) {
     note_end(in, c);
     return {read_outcome::number, static_cast<int>(value), {}};
   }
-  for (; length < sizeof taken && c != kEnd && !is_whitespace(c); c = buffer.snextc()) {
+  for (; word.length < sizeof word.bytes && c != kEnd && !is_whitespace(c); c = buffer.snextc()) {
     take(c);
   }
   note_end(in, c);
-  return {read_outcome::not_a_number, 0, quoted(std::string_view(taken, length))};
+  return {read_outcome::not_a_number, 0, {}};
 }
 
 }  // namespace
@@ -81,15 +88,23 @@ number_read read_number(std::istream& in, int lowest) {
   }
   // As the stream's own formatted input does, a failure of its buffer marks the stream bad
   // rather than leaving through the caller.
+  number_read read;
+  word_start word;
   try {
-    return read_from(in, lowest);
+    read = read_from(in, lowest, word);
   } catch (std::system_error const& error) {
     in.setstate(std::ios::badbit);
-    return {read_outcome::read_error, 0, error.code().message()};
+    // A code of 0 would read "Success".
+    return {read_outcome::read_error, 0, error.code() ? error.code().message() : std::string()};
   } catch (...) {
     in.setstate(std::ios::badbit);
     return {read_outcome::read_error, 0, {}};
   }
+  read.stop_errno = errno;
+  if (read.outcome == read_outcome::not_a_number) {
+    read.text = quoted(std::string_view(word.bytes, word.length));
+  }
+  return read;
 }
 
 std::string quoted(std::string_view word) {

@@ -23,6 +23,10 @@ struct number_read {
   // For not_a_number, the word, already quoted (see quoted); for read_error, the system's
   // reason ("Is a directory"), or empty where there is none.
   std::string text;
+  // errno as the stream buffer left it when this read stopped, before anything else could
+  // change it. A buffer that reports a failed read as the end of the input (libc++'s, which
+  // reads through C's stdio and leaves the error in the FILE) leaves the reason here.
+  int stop_errno = 0;
 };
 
 // Skips whitespace (' ', '\t', '\n', '\v', '\f', '\r'), then reads an optional sign and
@@ -36,6 +40,7 @@ struct number_read {
 // typing after an end of input (Ctrl-D, or Ctrl-Z and Enter on Windows) instead of reporting
 // it a second time. What the buffer throws (libstdc++'s throws when reading fails) it catches,
 // sets in's badbit, and reports as a read_error, as it does for every read after that.
+// Anything else that is thrown, while quoting the word say, leaves through the caller.
 //
 // It does not flush the stream tied to in, as formatted input would: a prompt for the number
 // must be flushed by whoever wrote it.
