@@ -19,58 +19,41 @@ namespace {
 
 using namespace std::string_literals;
 
-// What a read stops at: the first character that cannot continue the number, or the end.
-TEST(ReadNumberTest, SkipsWhitespaceAndStopsAfterTheNumber) {
-  struct Case {
-    char const* name;
-    std::string input;
-    read_outcome outcome;
-    int next;  // the character left unread, or EOF
-  };
-  Case const cases[] = {
-      {"every separator", " \t\n\v\f\r-7x", read_outcome::number, 'x'},
-      {"a no-break space is not one", "\xa0 7", read_outcome::not_a_number, ' '},
-      {"nothing", "", read_outcome::end_of_input, EOF},
-      {"only separators", " \r\n", read_outcome::end_of_input, EOF},
-  };
-  for (Case const& c : cases) {
-    SCOPED_TRACE(c.name);
-    std::istringstream in(c.input);
-    EXPECT_EQ(read_number(in, INT_MIN).outcome, c.outcome);
-    EXPECT_EQ(in.eof(), c.next == EOF);
-    EXPECT_EQ(in.rdbuf()->sgetc(), c.next);
-  }
-}
-
-TEST(ReadNumberTest, ReadsUpToTheLimits) {
+// What a read finds, and what it stops at: the first character that cannot continue the
+// number, or the end (for a word that is not a number, the whitespace after it).
+TEST(ReadNumberTest, ReadsUpToTheLimitsAndStopsAfterTheNumber) {
   std::string const zeros(60, '0');
   struct Case {
     char const* name;
     std::string input;
-    int lowest;
-    bool read;
-    int value;  // when it is read
-    int next;
+    read_outcome outcome;
+    int value;  // for read_outcome::number
+    int next;   // the character left unread, or EOF
+    int lowest = INT_MIN;
   };
   Case const cases[] = {
-      {"the smallest int", "-2147483648", INT_MIN, true, INT_MIN, EOF},
-      {"one digit past the smallest", "-21474836480", INT_MIN, false, 0, 0},
-      {"the largest int", "+2147483647 ", INT_MIN, true, INT_MAX, ' '},
-      {"one past the largest", "2147483648", INT_MIN, false, 0, 0},
-      {"more leading zeros than any buffer", "-" + zeros + "42x", INT_MIN, true, -42, 'x'},
-      {"a count of minus zero", "-0\n", 0, true, 0, '\n'},
-      {"a count below 0", "-1", 0, false, 0, 0},
+      {"every separator", " \t\n\v\f\r-7x", read_outcome::number, -7, 'x'},
+      {"a no-break space is not one", "\xa0 7", read_outcome::not_a_number, 0, ' '},
+      {"nothing", "", read_outcome::end_of_input, 0, EOF},
+      {"only separators", " \r\n", read_outcome::end_of_input, 0, EOF},
+      {"the smallest int", "-2147483648", read_outcome::number, INT_MIN, EOF},
+      {"one digit past the smallest", "-21474836480", read_outcome::not_a_number, 0, EOF},
+      {"the largest int", "+2147483647 ", read_outcome::number, INT_MAX, ' '},
+      {"one past the largest", "2147483648", read_outcome::not_a_number, 0, EOF},
+      {"more leading zeros than any buffer", "-" + zeros + "42x", read_outcome::number, -42, 'x'},
+      {"a count of minus zero", "-0\n", read_outcome::number, 0, '\n', 0},
+      {"a count below 0", "-1", read_outcome::not_a_number, 0, EOF, 0},
   };
   for (Case const& c : cases) {
     SCOPED_TRACE(c.name);
     std::istringstream in(c.input);
     number_read const read = read_number(in, c.lowest);
-    ASSERT_EQ(read.outcome == read_outcome::number, c.read);
-    if (c.read) {
+    ASSERT_EQ(read.outcome, c.outcome);
+    if (c.outcome == read_outcome::number) {
       EXPECT_EQ(read.value, c.value);
-      EXPECT_EQ(in.eof(), c.next == EOF);
-      EXPECT_EQ(in.rdbuf()->sgetc(), c.next);
     }
+    EXPECT_EQ(in.eof(), c.next == EOF);
+    EXPECT_EQ(in.rdbuf()->sgetc(), c.next);
   }
 }
 
