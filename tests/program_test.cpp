@@ -225,7 +225,11 @@ TEST(ProgramTest, LeavesTheRestOfAFileUnread) {
   EXPECT_EQ(cut.out, kIntro + std::string("Enter 12000 integers.\n") + kHeading + " \nrest\n");
 }
 
+// The rules for the word quoted are number_reader_test's; the last rows show that both
+// messages quote it, escaped and cut short.
 TEST(ProgramTest, RejectsBadInput) {
+  using namespace std::string_literals;
+  std::string const sevens(20, '7');
   std::string const enter3 = "Enter 3 integers.\n";
   std::string const dry = ": Resource temporarily unavailable";
   Case const cases[] = {
@@ -252,18 +256,6 @@ TEST(ProgramTest, RejectsBadInput) {
       {"value too small", "3\n-2147483649 1 2\n", enter3, bad_value(1, 3, "-2147483649"), 1},
       {"input ends early", "3\n1 2\n \n", enter3, "Error: the input ended after 2 of 3 values.\n",
        1},
-  };
-  for (Case const& c : cases) {
-    expect_runs(c);
-  }
-}
-
-// The rules for the word quoted are number_reader_test's; these rows show that both
-// messages quote it, escaped and cut short.
-TEST(ProgramTest, QuotesTheWordItCouldNotRead) {
-  using namespace std::string_literals;
-  std::string const sevens(20, '7');
-  Case const cases[] = {
       {"count with a quote and a backslash", "a\"b\\c 2\n", "", bad_count(R"(a\"b\\c)"), 1},
       {"value with control bytes, NUL, DEL", "2\n1 \x1b[1m\0\x01\x7f\n"s, "Enter 2 integers.\n",
        bad_value(2, 2, R"(\x1b[1m\x00\x01\x7f)"), 1},
