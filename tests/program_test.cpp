@@ -196,20 +196,68 @@ std::string could_not_read(std::string const& what) {
   return "Error: the input could not be read for " + what + ".\n";
 }
 
+// The shell text that limits the program's memory to 1 GiB, too little for 600,000,000 numbers
+// (or, on a 32-bit system, an array of more than 2 GiB), or empty where the shell cannot.
+std::string memory_limit() {
+#if SORT_NUMBERS_ASAN
+  // AddressSanitizer reserves far more address space than any limit that would let it run, so
+  // it caps allocations itself. Its warning about the cap goes to a log; an error of its own
+  // would still show, as its exit status.
+  return "export ASAN_OPTIONS=allocator_may_return_null=1:max_allocation_size_mb=1024:"
+         "log_path=asan:exitcode=86";
+#else
+  return std::system("ulimit -v 1048576 2>/dev/null") == 0 ? "ulimit -v 1048576" : "";
+#endif
+}
+
 // Whoever reads a file next gets all that the program did not use, from the character that
-// ended the last value read: here the first "pause", which prints what it reads.
+// ended the last value read: the first "pause", which prints what it reads, or, where a
+// write ends the program, the cat after it. The shell exits with the program's status.
 TEST(ProgramTest, LeavesTheRestOfAFileUnread) {
-  Case const cases[] = {
-      {"all read", "2\n5 3\nrest\n",
-       std::string("Enter 2 integers.\n") + kHeading + "3 5 \n[pause]\n\nrest\n", "", 0},
-      {"stopped at a word", "3\n1 x 2\nrest\n", "Enter 3 integers.\n[pause]\n 2\nrest\n",
-       bad_value(2, 3, "x"), 1},
+  struct Leftover {
+    char const* name;
+    std::string input;
+    std::string setup;  // after standard input is opened on the file "in"
+    char const* redirections;
+    std::string out;  // the whole of it: what the program wrote, then what was left
+    std::string err;
+    int status;
   };
-  for (Case const& c : cases) {
+  std::string const limit = memory_limit();
+  if (limit.empty()) {
+    GTEST_SKIP() << "this system's shell cannot limit the memory of a process";
+  }
+  // After 420 bytes, the introduction fits under a file-size limit of one 512-byte block, and
+  // the value prompt does not.
+  std::string const spaces(420, ' ');
+  Leftover const cases[] = {
+      {"all read", "2\n5 3\nrest\n", "", ">out 2>err",
+       kIntro + std::string("Enter 2 integers.\n") + kHeading + "3 5 \n[pause]\n\nrest\n[pause]\n",
+       "", 0},
+      {"stopped at a word", "3\n1 x 2\nrest\n", "", ">out 2>err",
+       kIntro + std::string("Enter 3 integers.\n[pause]\n 2\nrest\n[pause]\n"),
+       bad_value(2, 3, "x"), 1},
+      {"a count refused", "five\nrest\n", "", ">out 2>err",
+       kIntro + std::string("[pause]\n\nrest\n[pause]\n"), bad_count("five"), 1},
+      {"no room for the array", "600000000\n1 2\nrest\n", limit, ">out 2>err",
+       kIntro + std::string("[pause]\n\n1 2\nrest\n[pause]\n"),
+       "Error: not enough memory for 600000000 numbers.\n", 1},
+      // SIGXFSZ, as the value prompt goes past the file-size limit. Standard error is thrown
+      // away, as the shell writes its own words for the signal there.
+      {"ended at the value prompt", "3\n5 1 2\nrest\n", "printf '%420s' '' >out && ulimit -S -f 1",
+       ">>out 2>/dev/null", spaces + kIntro + "Enter 3 " + "\n5 1 2\nrest\n", "", 153},
+      // SIGPIPE, as the error line goes to a pipe that no one reads.
+      {"ended at an error line", "3\n1 x 2\nrest\n", "mkfifo gone && exec 3<>gone 2>gone 3<&-",
+       ">out", kIntro + std::string("Enter 3 integers.\n 2\nrest\n"), "", 141},
+  };
+  for (Leftover const& c : cases) {
     SCOPED_TRACE(c.name);
-    Outcome const outcome =
-        run_program(c.input, "printf '#!/bin/sh\\necho \"[pause]\"\\ncat\\n' >pause");
-    EXPECT_EQ(outcome.out, kIntro + c.out + "[pause]\n");
+    std::string const setup = "exec <in && printf '#!/bin/sh\\necho \"[pause]\"\\ncat\\n' >pause" +
+                              (c.setup.empty() ? "" : " && " + c.setup);
+    Outcome const outcome = run_program(
+        c.input, setup,
+        c.redirections + std::string("; s=$?; ulimit -S -f unlimited; cat >>out; exit $s"));
+    EXPECT_EQ(outcome.out, c.out);
     EXPECT_EQ(outcome.err, c.err);
     EXPECT_EQ(outcome.status, c.status);
   }
@@ -407,24 +455,16 @@ TEST(ProgramTest, ShowsEachPromptBeforeItWaits) {
 }
 
 // 600,000,000 numbers take more bytes than a 32-bit system lets one array have, and more
-// than the 1 GiB that the tests leave a 64-bit one.
+// than the memory_limit that the tests leave a 64-bit one.
 TEST(ProgramTest, ReportsAnArrayItCannotObtain) {
+  std::string const limit = memory_limit();
+  if (limit.empty()) {
+    GTEST_SKIP() << "this system's shell cannot limit the memory of a process";
+  }
   for (char const* count : {"600000000", "2000000000"}) {
-    Case const c{count, std::string(count) + "\n1\n", "",
-                 "Error: not enough memory for " + std::string(count) + " numbers.\n", 1};
-#if SORT_NUMBERS_ASAN
-    // AddressSanitizer reserves far more address space than any limit that would let it
-    // run, so it caps allocations itself. Its warning about the cap goes to a log; an error
-    // of its own would still show, as its exit status.
-    expect_runs(c,
-                "export ASAN_OPTIONS=allocator_may_return_null=1:max_allocation_size_mb=1024:"
-                "log_path=asan:exitcode=86");
-#else
-    if (std::system("ulimit -v 1048576 2>/dev/null") != 0) {
-      GTEST_SKIP() << "this system's shell cannot limit the memory of a process";
-    }
-    expect_runs(c, "ulimit -v 1048576");
-#endif
+    expect_runs({count, std::string(count) + "\n1\n", "",
+                 "Error: not enough memory for " + std::string(count) + " numbers.\n", 1},
+                limit);
   }
 }
 
