@@ -11,13 +11,21 @@ foreach(package IN LISTS CPACK_PACKAGE_FILES)
   if(NOT package MATCHES "\\.tar\\.gz$")
     continue()
   endif()
+  # Looked for here, not when the build is configured, so that only packaging needs them.
+  foreach(tool tar gzip)
+    find_program(${tool}_program ${tool} NO_CACHE)
+    if(NOT ${tool}_program)
+      message(FATAL_ERROR "${package} is written again with GNU tar and gzip, and no ${tool} was "
+                          "found (Debian: sudo apt-get install -y ${tool})")
+    endif()
+  endforeach()
   set(unpacked ${package}.unpacked)
   file(REMOVE_RECURSE ${unpacked})
   file(MAKE_DIRECTORY ${unpacked})
-  execute_process(COMMAND ${CPACK_SORT_NUMBERS_TAR} -xpzf ${package} -C ${unpacked}
+  execute_process(COMMAND ${tar_program} -xpzf ${package} -C ${unpacked}
                   COMMAND_ERROR_IS_FATAL ANY)
   # The same entries, no more: CPack's archive has no entry of its own for the top folder.
-  execute_process(COMMAND ${CPACK_SORT_NUMBERS_TAR} -tzf ${package} OUTPUT_VARIABLE entries
+  execute_process(COMMAND ${tar_program} -tzf ${package} OUTPUT_VARIABLE entries
                   COMMAND_ERROR_IS_FATAL ANY)
   string(REPLACE "\n" ";" entries "${entries}")
   list(REMOVE_ITEM entries "")
@@ -25,10 +33,10 @@ foreach(package IN LISTS CPACK_PACKAGE_FILES)
   list(JOIN entries "\n" entries)
   file(WRITE ${unpacked}.list "${entries}\n")
   execute_process(
-    COMMAND ${CPACK_SORT_NUMBERS_TAR} --create --format=gnu --no-recursion --owner=root:0
+    COMMAND ${tar_program} --create --format=gnu --no-recursion --owner=root:0
             --group=root:0 --mtime=@$ENV{SOURCE_DATE_EPOCH} --directory=${unpacked}
             --files-from=${unpacked}.list
-    COMMAND ${CPACK_SORT_NUMBERS_GZIP} -9n
+    COMMAND ${gzip_program} -9n
     OUTPUT_FILE ${package}
     COMMAND_ERROR_IS_FATAL ANY)
   file(REMOVE_RECURSE ${unpacked} ${unpacked}.list)

@@ -110,5 +110,13 @@ function(write_debian_changelog changelog output package version maintainer date
   string(APPEND text "\n -- ${maintainer}  ${signed}\n")
   # Markdown's code quotes become plain double quotes.
   string(REPLACE "`" "\"" text "${text}")
-  file(CONFIGURE OUTPUT ${output} CONTENT "${text}")
+  # Written as it stands, and only when it changed, so that configuring again does not make
+  # the build gzip it again.
+  set(written "")
+  if(EXISTS ${output})
+    file(READ ${output} written)
+  endif()
+  if(NOT "${written}" STREQUAL "${text}")
+    file(WRITE ${output} "${text}")
+  endif()
 endfunction()

@@ -15,6 +15,7 @@ write_debian_changelog(${CMAKE_CURRENT_SOURCE_DIR}/CHANGELOG.md
 # highest level; -n leaves out the name and time, so that the same text always gives the same
 # bytes.
 find_program(GZIP_EXECUTABLE gzip)
+mark_as_advanced(GZIP_EXECUTABLE)
 if(GZIP_EXECUTABLE)
   set(man_page ${CMAKE_CURRENT_BINARY_DIR}/sort-numbers.1.gz)
   set(changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)

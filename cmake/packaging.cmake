@@ -27,16 +27,12 @@ endif()
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/CPackProjectConfig.cmake)
 # CPack gives the entries of the .tar.gz and the ZIP the builder's user and group, as it does not
 # those of the .deb; GNU tar writes the .tar.gz again, and Perl (where there is one) mends the
-# ZIP, as root's.
+# ZIP, as root's. tar and gzip are looked for only then, so that a build that makes no package
+# does not need them.
 if(WIN32)
   find_program(SORT_NUMBERS_PERL perl)
+  mark_as_advanced(SORT_NUMBERS_PERL)
   set(CPACK_SORT_NUMBERS_PERL ${SORT_NUMBERS_PERL})
-else()
-  find_program(SORT_NUMBERS_TAR tar REQUIRED)
-  find_program(GZIP_EXECUTABLE gzip REQUIRED)
-  set(CPACK_SORT_NUMBERS_TAR ${SORT_NUMBERS_TAR})
-  set(CPACK_SORT_NUMBERS_GZIP ${GZIP_EXECUTABLE})
 endif()
-mark_as_advanced(SORT_NUMBERS_PERL SORT_NUMBERS_TAR GZIP_EXECUTABLE)
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/archives-owned-by-root.cmake)
 include(CPack)
