@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstddef>
+#include <cstdlib>
 #include <ostream>
 #include <random>
 #include <string>
@@ -82,6 +83,17 @@ TEST(IndexOfSmallestTest, UsesTheWidestCopyThatCanRun) {
           << name_of(wider) << " runs here, but " << name_of(in_use) << " is used";
     }
   }
+}
+
+// The test presets that run the tests as an older processor under qemu name the unit that
+// its copy must be (SORT_NUMBERS_EXPECTED_UNIT), so that tests run on the machine's own
+// processor instead, through a lost emulator, fail rather than pass.
+TEST(IndexOfSmallestTest, UsesTheUnitThatTheRunNames) {
+  char const* const expected = std::getenv("SORT_NUMBERS_EXPECTED_UNIT");
+  if (expected == nullptr) {
+    GTEST_SKIP() << "SORT_NUMBERS_EXPECTED_UNIT names no unit";
+  }
+  EXPECT_STREQ(name_of(unit_in_use()), expected);
 }
 
 // Address space that cannot be read or written, but for one range of it, which is. An array
