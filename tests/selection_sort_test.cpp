@@ -77,7 +77,7 @@ TEST(IndexOfSmallestTest, FindsTheEarliestSmallest) {
 TEST(IndexOfSmallestTest, UsesTheWidestCopyThatCanRun) {
   vector_unit const in_use = unit_in_use();
   EXPECT_TRUE(can_run(in_use)) << name_of(in_use);
-  for (vector_unit const wider : {vector_unit::avx512f, vector_unit::avx2, vector_unit::sse4_1}) {
+  for (vector_unit const wider : all_units()) {
     if (wider < in_use) {
       EXPECT_FALSE(can_run(wider))
           << name_of(wider) << " runs here, but " << name_of(in_use) << " is used";
@@ -214,9 +214,7 @@ std::string test_name(::testing::TestParamInfo<vector_unit> const& unit) {
   return name;
 }
 
-INSTANTIATE_TEST_SUITE_P(EachCopy, IndexOfSmallestWithTest,
-                         ::testing::Values(vector_unit::avx512f, vector_unit::avx2,
-                                           vector_unit::sse4_1, vector_unit::baseline),
+INSTANTIATE_TEST_SUITE_P(EachCopy, IndexOfSmallestWithTest, ::testing::ValuesIn(all_units()),
                          test_name);
 
 TEST(SortTest, SortsSmallArrays) {
