@@ -21,7 +21,7 @@
 #if defined(SORT_NUMBERS_HAVE_CPU_DISPATCH)
 #include <cpuid.h>
 #define SORT_NUMBERS_INLINE __attribute__((always_inline)) inline
-#define SORT_NUMBERS_HAS(feature) __builtin_cpu_supports(feature)
+#define SORT_NUMBERS_HAS(feature) (__builtin_cpu_supports(feature) != 0)
 // The search compiled for the features named, for the table below.
 #define SORT_NUMBERS_COPY_FOR(features)                                           \
   [](int const* values, int start, int count) __attribute__((target(features))) { \
