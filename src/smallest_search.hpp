@@ -6,8 +6,9 @@
 #include <span>
 
 // The vector units the search has a copy for, widest first. Builds for x86 processors with
-// GCC or Clang have all four; other builds have only the baseline, the compiler's default
-// for its target (which is NEON on 64-bit Arm).
+// GCC or Clang have a copy for each, unless configured with SORT_NUMBERS_CPU_DISPATCH off;
+// other builds have only the baseline, the compiler's default for its target (which is NEON
+// on 64-bit Arm).
 enum class vector_unit : unsigned char { avx512f, avx2, sse4_1, baseline };
 
 // Returns every unit, widest first, the baseline last.
