@@ -3,19 +3,34 @@
 #include "smallest_search.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <iterator>
 #include <limits>
+#include <utility>
 
 // GCC and Clang compile the search once per x86 vector unit and pick among the copies at
-// run time from the processor's features. That needs neither the loader's indirect
-// functions nor anything of the operating system's, so it works for ELF, PE and Mach-O
-// alike. Other compilers and processors build one copy.
+// run time from the processor's features, which needs none of the loader's indirect
+// functions, so it works for ELF, PE and Mach-O alike. What makes a wider copy safe to run is
+// that the compiler's run-time support (libgcc, or compiler-rt) reports AVX and AVX2 only if
+// the operating system saves the ymm registers, and AVX-512F only if it also saves the zmm
+// and mask registers: it reads which it saves from XCR0, with XGETBV. FMA and F16C, which a
+// target also enables, use the registers of AVX; the SSE units use the xmm registers, which
+// Linux and Windows always save. Other compilers and processors build the search once, for
+// the compiler's default target, and every row of the table names that copy.
 #if defined(SORT_NUMBERS_HAVE_CPU_DISPATCH)
-#define SORT_NUMBERS_FOR(unit) __attribute__((target(unit)))
+#include <cpuid.h>
 #define SORT_NUMBERS_INLINE __attribute__((always_inline)) inline
+#define SORT_NUMBERS_HAS(feature) (__builtin_cpu_supports(feature) != 0)
+// The search compiled for the features named, for the table below.
+#define SORT_NUMBERS_COPY_FOR(features)                                           \
+  [](int const* values, int start, int count) __attribute__((target(features))) { \
+    return find_smallest(values, start, count);                                   \
+  }
 #else
 #define SORT_NUMBERS_INLINE inline
+#define SORT_NUMBERS_HAS(feature) false
+#define SORT_NUMBERS_COPY_FOR(features) find_smallest_baseline
 #endif
 
 namespace {
@@ -59,78 +74,99 @@ SORT_NUMBERS_INLINE int find_smallest(int const* values, int start, int count) {
                           values);
 }
 
-#if defined(SORT_NUMBERS_HAVE_CPU_DISPATCH)
-SORT_NUMBERS_FOR("avx512f") int find_smallest_avx512f(int const* values, int start, int count) {
-  return find_smallest(values, start, count);
-}
-
-SORT_NUMBERS_FOR("avx2") int find_smallest_avx2(int const* values, int start, int count) {
-  return find_smallest(values, start, count);
-}
-
-SORT_NUMBERS_FOR("sse4.1") int find_smallest_sse4_1(int const* values, int start, int count) {
-  return find_smallest(values, start, count);
-}
-#endif
-
 int find_smallest_baseline(int const* values, int start, int count) {
   return find_smallest(values, start, count);
 }
 
-}  // namespace
-
-char const* name_of(vector_unit unit) {
-  switch (unit) {
-    case vector_unit::avx512f:
-      return "avx512f";
-    case vector_unit::avx2:
-      return "avx2";
-    case vector_unit::sse4_1:
-      return "sse4.1";
-    case vector_unit::baseline:
-      break;
-  }
-  return "baseline";
+// Whether the processor has F16C, which Clang's target("avx512f") enables. Clang 14's
+// __builtin_cpu_supports has no name for it, so the processor is asked directly; the
+// registers that its instructions use are those the check for AVX finds saved.
+bool has_f16c() {
+#if defined(SORT_NUMBERS_HAVE_CPU_DISPATCH)
+  unsigned int eax = 0;
+  unsigned int ebx = 0;
+  unsigned int ecx = 0;
+  unsigned int edx = 0;
+  return __get_cpuid(1, &eax, &ebx, &ecx, &edx) != 0 && (ecx & bit_F16C) != 0;
+#else
+  return false;
+#endif
 }
 
-bool can_run(vector_unit unit) {
-#if defined(SORT_NUMBERS_HAVE_CPU_DISPATCH)
-  // A load and a bit test: the features are read from the processor once, at start-up.
-  switch (unit) {
-    case vector_unit::avx512f:
-      return __builtin_cpu_supports("avx512f");
-    case vector_unit::avx2:
-      return __builtin_cpu_supports("avx2");
-    case vector_unit::sse4_1:
-      return __builtin_cpu_supports("sse4.1");
-    case vector_unit::baseline:
-      return true;
+struct copy_of_search {
+  vector_unit unit;
+  char const* name;
+  // Whether the processor has every feature that the copy's target enables beyond those of
+  // the rows after it (GCC's target("avx512f") enables AVX2 and all below it, and Clang's
+  // FMA and F16C too). XSAVE and MWAIT, which GCC's targets also enable, are left out: their
+  // instructions come only from their intrinsics, which the search does not use.
+  bool (*has_features)();
+  int (*search)(int const* values, int start, int count);
+};
+
+// The copies, widest first, in the order of vector_unit. Each row's target enables every
+// feature of the rows after it, so a copy can run where its row's check and those of all the
+// rows after it pass.
+constexpr copy_of_search kCopies[] = {
+    {vector_unit::avx512f, "avx512f",
+     [] { return SORT_NUMBERS_HAS("avx512f") && SORT_NUMBERS_HAS("fma") && has_f16c(); },
+     SORT_NUMBERS_COPY_FOR("avx512f")},
+    {vector_unit::avx2, "avx2",
+     [] {
+       return SORT_NUMBERS_HAS("avx2") && SORT_NUMBERS_HAS("avx") && SORT_NUMBERS_HAS("sse4.2") &&
+              SORT_NUMBERS_HAS("popcnt");
+     },
+     SORT_NUMBERS_COPY_FOR("avx2")},
+    // SSE and SSE2 are the default for x86-64, not for i686.
+    {vector_unit::sse4_1, "sse4.1",
+     [] {
+       return SORT_NUMBERS_HAS("sse4.1") && SORT_NUMBERS_HAS("ssse3") && SORT_NUMBERS_HAS("sse3") &&
+              SORT_NUMBERS_HAS("sse2") && SORT_NUMBERS_HAS("sse") && SORT_NUMBERS_HAS("mmx");
+     },
+     SORT_NUMBERS_COPY_FOR("sse4.1")},
+    {vector_unit::baseline, "baseline", [] { return true; }, find_smallest_baseline},
+};
+
+constexpr bool in_order_of_vector_unit() {
+  for (std::size_t k = 0; k < std::size(kCopies); ++k) {
+    if (static_cast<std::size_t>(kCopies[k].unit) != k) {
+      return false;
+    }
   }
-#endif
-  return unit == vector_unit::baseline;
+  return kCopies[std::size(kCopies) - 1].unit == vector_unit::baseline;
+}
+static_assert(in_order_of_vector_unit(), "kCopies has one row per vector_unit, in its order");
+
+template <std::size_t... Row>
+constexpr std::array<vector_unit, sizeof...(Row)> units_of(std::index_sequence<Row...> /*rows*/) {
+  return {kCopies[Row].unit...};
+}
+
+// Every unit, in the order of the table, for all_units.
+constexpr auto kUnits = units_of(std::make_index_sequence<std::size(kCopies)>());
+
+copy_of_search const& row_of(vector_unit unit) { return kCopies[static_cast<std::size_t>(unit)]; }
+
+}  // namespace
+
+std::span<vector_unit const> all_units() { return kUnits; }
+
+char const* name_of(vector_unit unit) { return row_of(unit).name; }
+
+bool can_run(vector_unit unit) {
+  return std::all_of(&row_of(unit), std::end(kCopies),
+                     [](copy_of_search const& copy) { return copy.has_features(); });
 }
 
 vector_unit unit_in_use() {
-  // Asking on every call costs a few loads against a scan of the rest of the array, and
-  // keeps no state between calls.
-  constexpr vector_unit kWidestFirst[] = {vector_unit::avx512f, vector_unit::avx2,
-                                          vector_unit::sse4_1, vector_unit::baseline};
-  return *std::find_if(std::begin(kWidestFirst), std::end(kWidestFirst), can_run);
+  // Asked once: the features do not change while the program runs, and the check for F16C
+  // executes CPUID, which a virtual machine hands to its host, thousands of times slower
+  // than a load.
+  static vector_unit const widest = *std::find_if(kUnits.begin(), kUnits.end(), can_run);
+  return widest;
 }
 
-int index_of_smallest_with([[maybe_unused]] vector_unit unit, int const* values, int start,
-                           int count) {
-#if defined(SORT_NUMBERS_HAVE_CPU_DISPATCH)
-  switch (unit) {
-    case vector_unit::avx512f:
-      return find_smallest_avx512f(values, start, count);
-    case vector_unit::avx2:
-      return find_smallest_avx2(values, start, count);
-    case vector_unit::sse4_1:
-      return find_smallest_sse4_1(values, start, count);
-    case vector_unit::baseline:
-      break;
-  }
-#endif
-  return find_smallest_baseline(values, start, count);
+int index_of_smallest_with(vector_unit unit, int const* values, int start, int count) {
+  copy_of_search const& copy = row_of(unit);
+  return copy.search(values, start, count);
 }

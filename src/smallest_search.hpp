@@ -3,10 +3,16 @@
 #ifndef SRC_SMALLEST_SEARCH_HPP_
 #define SRC_SMALLEST_SEARCH_HPP_
 
+#include <span>
+
 // The vector units the search has a copy for, widest first. Builds for x86 processors with
-// GCC or Clang have all four; other builds have only the baseline, the compiler's default
-// for its target (which is NEON on 64-bit Arm).
+// GCC or Clang have a copy for each, unless configured with SORT_NUMBERS_CPU_DISPATCH off;
+// other builds have only the baseline, the compiler's default for its target (which is NEON
+// on 64-bit Arm).
 enum class vector_unit : unsigned char { avx512f, avx2, sse4_1, baseline };
+
+// Returns every unit, widest first, the baseline last.
+[[nodiscard]] std::span<vector_unit const> all_units();
 
 // The unit's name as the compiler writes it ("avx512f", "sse4.1", "baseline").
 [[nodiscard]] char const* name_of(vector_unit unit);
