@@ -201,9 +201,10 @@ bool fill_array(int* values, int count) {
 }
 
 int main() {
-  // The C++ streams need not keep in step with C's stdio, which reads and writes none of the
-  // program's text (stdin's FILE is only asked about: see read_standard_input and
-  // leave_unread_input); their own buffers make the output of many numbers cheap.
+  // The C++ streams need not keep in step with C's stdio: the program reads and writes its
+  // text through the streams alone, and only asks stdin's FILE about its state and position
+  // (see read_standard_input and leave_unread_input). Their own buffers make the output of
+  // many numbers cheap. (libc++'s streams go through C's stdio all the same.)
   std::ios::sync_with_stdio(false);
 
   std::cout << "This program sorts numbers from lowest to highest.\n";
