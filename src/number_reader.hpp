@@ -32,7 +32,9 @@ struct number_read {
 // Skips whitespace (' ', '\t', '\n', '\v', '\f', '\r'), then reads an optional sign and
 // decimal digits: a number from lowest to the largest int, leaving the character after it
 // unread. A word that is not one is read on to the next whitespace or the end of the input,
-// but no further than the kQuotedBytes + 1 bytes that quoting it needs.
+// but no further than the kQuotedBytes + 1 bytes that quoting it needs; its digits, though,
+// are read as a number's are, even past those bytes: every leading zero, then digits until
+// the magnitude passes 2147483648, which takes at most eleven.
 //
 // It works on in's stream buffer directly, a character at a time, and so takes over the
 // duties of the stream's own formatted input. When the buffer reports the end, it sets in's
