@@ -41,6 +41,8 @@ TEST(ReadNumberTest, ReadsUpToTheLimitsAndStopsAfterTheNumber) {
       {"the largest int", "+2147483647 ", read_outcome::number, INT_MAX, ' '},
       {"one past the largest", "2147483648", read_outcome::not_a_number, 0, EOF},
       {"more leading zeros than any buffer", "-" + zeros + "42x", read_outcome::number, -42, 'x'},
+      {"a word past 2147483648 after the zeros", zeros + "99999999999 x",
+       read_outcome::not_a_number, 0, '9'},
       {"a count of minus zero", "-0\n", read_outcome::number, 0, '\n', 0},
       {"a count below 0", "-1", read_outcome::not_a_number, 0, EOF, 0},
   };
