@@ -137,13 +137,15 @@ TEST(ReadNumberTest, AgreesWithTheStreamsFormattedInput) {
 }
 
 // Stands in for a terminal: each request for input hands over the next of reads, in which
-// an empty one is an end of input (Ctrl-D) and kFails a failed read, which it reports by
-// throwing, as libstdc++'s file buffer does. Asked again after its last read, it hands over
-// "9 " and then ends for good, as if the user typed on. Counts the requests made after the
-// first end or failure.
+// an empty one is an end of input (Ctrl-D), kFails a failed read, which it reports by
+// throwing, as libstdc++'s file buffer does, and kFailsAsAnEnd one that it reports as an end
+// with errno set, as libc++'s does. Asked again after its last read, it hands over "9 " and
+// then ends for good, as if the user typed on. Counts the requests made after the first end
+// or failure.
 class Terminal : public std::streambuf {
  public:
   static constexpr char kFails[] = "(fails)";
+  static constexpr char kFailsAsAnEnd[] = "(fails as an end)";
 
   explicit Terminal(std::vector<std::string> reads) : reads_(std::move(reads)) {
     reads_.insert(reads_.end(), {"9 ", ""});
@@ -154,9 +156,13 @@ class Terminal : public std::streambuf {
   int_type underflow() override {
     asks_after_end_ += ended_ ? 1 : 0;
     piece_ = reads_[std::min(next_++, reads_.size() - 1)];
-    ended_ = ended_ || piece_.empty() || piece_ == kFails;
+    ended_ = ended_ || piece_.empty() || piece_ == kFails || piece_ == kFailsAsAnEnd;
     if (piece_ == kFails) {
       throw std::ios_base::failure("underflow", std::error_code(EIO, std::generic_category()));
+    }
+    if (piece_ == kFailsAsAnEnd) {
+      errno = EIO;
+      piece_.clear();
     }
     if (piece_.empty()) {
       setg(nullptr, nullptr, nullptr);
@@ -174,11 +180,13 @@ class Terminal : public std::streambuf {
   int asks_after_end_ = 0;
 };
 
-// Reads numbers as the program reads its count and values, until a read gives no number, and
-// once more after that: the numbers read, then how each of the last two reads stopped.
+// Reads numbers as the program reads its count and values, with errno 0 before each read,
+// until a read gives no number, and once more after that: the numbers read, then how each of
+// the last two reads stopped, with the errno that an end left.
 std::string read_until_stopped(std::istream& in) {
   std::string outcome;
   for (int stops = 0; stops < 2;) {
+    errno = 0;
     number_read const read = read_number(in, INT_MIN);
     switch (read.outcome) {
       case read_outcome::number:
@@ -186,6 +194,9 @@ std::string read_until_stopped(std::istream& in) {
         continue;
       case read_outcome::end_of_input:
         outcome += "end";
+        if (read.stop_errno != 0) {
+          outcome += " (" + std::generic_category().message(read.stop_errno) + ")";
+        }
         break;
       case read_outcome::read_error:
         outcome += "error (" + read.text + ")";
@@ -218,6 +229,9 @@ TEST(ReadNumberTest, NeverAsksATerminalAgainOnceItsInputHasEndedOrFailed) {
       {"a failure at once", {fails}, "error (" + io_error + "), error ()"},
       {"a failure within a number", {"3 4", fails}, "3 error (" + io_error + "), error ()"},
       {"a failure within a word", {"3 x", fails}, "3 error (" + io_error + "), error ()"},
+      {"a failure reported as an end",
+       {"3 ", Terminal::kFailsAsAnEnd},
+       "3 end (" + io_error + "), end"},
   };
   for (Case const& c : cases) {
     SCOPED_TRACE(c.name);
