@@ -3,8 +3,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -28,6 +30,11 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr char kIntro[] =
+    "This program sorts numbers from lowest to highest.\nHow many numbers will be sorted? ";
+constexpr char kHeading[] = "In sorted order the numbers are:\n";
+constexpr char kPauses[] = "[pause]\n[pause]\n";
 
 struct Outcome {
   std::string out;
@@ -118,9 +125,70 @@ int system_from_dry_pipe(std::string const& command, std::string const& input) {
   return raw;
 }
 
-// How the program gets its input: the file "in" (which the redirections name), or a pipe that
-// runs dry after it.
-enum class Feed : unsigned char { file, dry_pipe };
+// Whether the process pid, or a child of it, waits to write to a pipe that is full.
+bool waits_to_write_to_a_pipe(pid_t pid) {
+  std::string const id = std::to_string(pid);
+  std::istringstream ids(id + ' ' + read_file("/proc/" + id + "/task/" + id + "/children"));
+  for (std::string each; ids >> each;) {
+    if (read_file("/proc/" + each + "/wchan").find("pipe_write") != std::string::npos) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// Runs command through sh with its standard input the file "in" in dir, and its standard output
+// a pipe with room for the introduction only, so that the program waits as it writes the next
+// prompt. Meanwhile, a second reader takes all that is left of the file, through the same open
+// file. What the program wrote goes to the file "out". Returns the status that std::system would.
+int system_with_a_second_reader(std::string const& command, fs::path const& dir) {
+  int const in = ::open((dir / "in").c_str(), O_RDONLY | O_CLOEXEC);
+  int ends[2];
+  if (in < 0 || ::pipe2(ends, O_CLOEXEC) != 0) {
+    return -1;
+  }
+  // One page, or as much as the pipe holds where it cannot be made smaller.
+  int size = ::fcntl(ends[1], F_SETPIPE_SZ, 4096);
+  size = size > 0 ? size : ::fcntl(ends[1], F_GETPIPE_SZ);
+  auto const room = static_cast<std::size_t>(std::max(size, 0));
+  std::string const filler(room - std::min(room, std::strlen(kIntro)), ' ');
+  bool const filled = !filler.empty() && ::write(ends[1], filler.data(), filler.size()) ==
+                                             static_cast<ssize_t>(filler.size());
+  pid_t const child = filled ? ::fork() : -1;
+  if (child == 0) {
+    ::dup2(in, STDIN_FILENO);
+    ::dup2(ends[1], STDOUT_FILENO);
+    ::execl("/bin/sh", "sh", "-c", command.c_str(), nullptr);
+    ::_exit(127);
+  }
+  ::close(ends[1]);
+  int raw = -1;
+  bool ended = child < 0;
+  // For at most 20 s: an emulator starts slowly.
+  for (int tries = 0; tries < 2000 && !ended && !waits_to_write_to_a_pipe(child); ++tries) {
+    ended = ::waitpid(child, &raw, WNOHANG) != 0;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  char bytes[4096];
+  while (::read(in, bytes, sizeof bytes) > 0) {
+  }
+  std::string written;
+  for (ssize_t n = 0; (n = ::read(ends[0], bytes, sizeof bytes)) > 0;) {
+    written.append(bytes, static_cast<std::size_t>(n));
+  }
+  if (!ended) {
+    ::waitpid(child, &raw, 0);
+  }
+  ::close(in);
+  ::close(ends[0]);
+  std::ofstream(dir / "out", std::ios::binary)
+      << written.substr(std::min(filler.size(), written.size()));
+  return raw;
+}
+
+// How the program gets its input: the file "in" (which the redirections name), a pipe that
+// runs dry after it, or the file "in" with a second reader (see system_with_a_second_reader).
+enum class Feed : unsigned char { file, dry_pipe, second_reader };
 
 // Runs the program with the given standard input, written to the file "in"; redirections say
 // where its standard streams go.
@@ -129,16 +197,21 @@ Outcome run_program(std::string const& input, std::string const& setup = "",
   RunDirectory const dir;
   std::ofstream(dir.path() / "in", std::ios::binary) << input;
   std::string const command = dir.command(setup, redirections);
-  int const raw =
-      feed == Feed::dry_pipe ? system_from_dry_pipe(command, input) : std::system(command.c_str());
+  int raw = -1;
+  switch (feed) {
+    case Feed::file:
+      raw = std::system(command.c_str());
+      break;
+    case Feed::dry_pipe:
+      raw = system_from_dry_pipe(command, input);
+      break;
+    case Feed::second_reader:
+      raw = system_with_a_second_reader(command, dir.path());
+      break;
+  }
   return {read_file(dir.path() / "out"), read_file(dir.path() / "err"),
           WIFEXITED(raw) ? WEXITSTATUS(raw) : -1};
 }
-
-constexpr char kIntro[] =
-    "This program sorts numbers from lowest to highest.\nHow many numbers will be sorted? ";
-constexpr char kHeading[] = "In sorted order the numbers are:\n";
-constexpr char kPauses[] = "[pause]\n[pause]\n";
 
 struct Case {
   char const* name;
@@ -236,6 +309,7 @@ TEST(ProgramTest, LeavesTheRestOfAFileUnread) {
   // After 420 bytes, the introduction fits under a file-size limit of one 512-byte block, and
   // the value prompt does not.
   std::string const spaces(420, ' ');
+  std::string const zeros(31, '0');
   Leftover const cases[] = {
       {"all read", "2\n5 3\nrest\n", "", ">out 2>err",
        kIntro + std::string("Enter 2 integers.\n") + kHeading + "3 5 \n[pause]\n\nrest\n[pause]\n",
@@ -243,6 +317,9 @@ TEST(ProgramTest, LeavesTheRestOfAFileUnread) {
       {"stopped at a word", "3\n1 x 2\nrest\n", "", ">out 2>err",
        kIntro + std::string("Enter 3 integers.\n[pause]\n 2\nrest\n[pause]\n"),
        bad_value(2, 3, "x"), 1},
+      {"stopped at a word that begins with zeros", "1 " + zeros + "99999999999 rest\n", "",
+       ">out 2>err", kIntro + std::string("Enter 1 integers.\n[pause]\n9 rest\n[pause]\n"),
+       bad_value(1, 1, std::string(20, '0') + "..."), 1},
       {"a count refused", "five\nrest\n", "", ">out 2>err",
        kIntro + std::string("[pause]\n\nrest\n[pause]\n"), bad_count("five"), 1},
       {"no room for the array", "600000000\n1 2\nrest\n", limit, ">out 2>err",
@@ -328,6 +405,9 @@ TEST(ProgramTest, RejectsBadInput) {
       {"NUL byte among the values", "3\n1 \0 2\n"s, enter3, bad_value(2, 3, R"(\x00)"), 1},
       {"input ends early", "3\n1 2\n \n", enter3, "Error: the input ended after 2 of 3 values.\n",
        1},
+      // The second reader gets the values, and the program must not use them too.
+      {"input taken by another reader at the prompt", "3\n5 1 2\n", enter3,
+       "Error: the input ended after 0 of 3 values.\n", 1, "2>err", Feed::second_reader},
       {"count far larger than the values", "100000000\n1 2 3\n", "Enter 100000000 integers.\n",
        "Error: the input ended after 3 of 100000000 values.\n", 1},
       {"count with a quote and a backslash", "a\"b\\c 2\n", "", bad_count(R"(a\"b\\c)"), 1},
