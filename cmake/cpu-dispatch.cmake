@@ -1,8 +1,8 @@
 # Checks whether the search for the smallest value can be built once per x86 vector unit and
 # picked at run time, and sets SORT_NUMBERS_HAVE_CPU_DISPATCH if so.
 #
-# That takes the target attribute, __builtin_cpu_supports and <cpuid.h> (GCC and Clang for x86,
-# on any system); elsewhere, or with SORT_NUMBERS_CPU_DISPATCH off, the search is built for the
+# That takes the target attribute and __builtin_cpu_supports (GCC and Clang for x86, on any
+# system); elsewhere, or with SORT_NUMBERS_CPU_DISPATCH off, the search is built for the
 # compiler's default target only. The check is quiet: its "Failed" on Arm is no error, and the
 # status line after it says what the build gets.
 option(SORT_NUMBERS_CPU_DISPATCH
@@ -11,12 +11,9 @@ if(SORT_NUMBERS_CPU_DISPATCH)
   include(CheckCXXSourceCompiles)
   set(CMAKE_REQUIRED_QUIET ON)
   check_cxx_source_compiles([[
-    #include <cpuid.h>
     int main() {
       auto twice = [](int x) __attribute__((target("avx512f"))) { return 2 * x; };
-      unsigned int a = 0, b = 0, c = 0, d = 0;
-      bool const f16c = __get_cpuid(1, &a, &b, &c, &d) != 0 && (c & bit_F16C) != 0;
-      return __builtin_cpu_supports("avx512f") && f16c ? twice(0) : 0;
+      return __builtin_cpu_supports("avx512f") ? twice(0) : 0;
     }
   ]] SORT_NUMBERS_HAVE_CPU_DISPATCH)
   unset(CMAKE_REQUIRED_QUIET)

@@ -14,12 +14,11 @@
 // functions, so it works for ELF, PE and Mach-O alike. What makes a wider copy safe to run is
 // that the compiler's run-time support (libgcc, or compiler-rt) reports AVX and AVX2 only if
 // the operating system saves the ymm registers, and AVX-512F only if it also saves the zmm
-// and mask registers: it reads which it saves from XCR0, with XGETBV. FMA and F16C, which a
-// target also enables, use the registers of AVX; the SSE units use the xmm registers, which
-// Linux and Windows always save. Other compilers and processors build the search once, for
-// the compiler's default target, and every row of the table names that copy.
+// and mask registers: it reads which it saves from XCR0, with XGETBV, once at start-up, and
+// each check reads what it found. The SSE units use the xmm registers, which Linux and
+// Windows always save. Other compilers and processors build the search once, for the
+// compiler's default target, and every row of the table names that copy.
 #if defined(SORT_NUMBERS_HAVE_CPU_DISPATCH)
-#include <cpuid.h>
 #define SORT_NUMBERS_INLINE __attribute__((always_inline)) inline
 #define SORT_NUMBERS_HAS(feature) (__builtin_cpu_supports(feature) != 0)
 // The search compiled for the features named, for the table below. clang-format 14 and 19
@@ -81,28 +80,16 @@ int find_smallest_baseline(int const* values, int start, int count) {
   return find_smallest(values, start, count);
 }
 
-// Whether the processor has F16C, which Clang's target("avx512f") enables. Clang 14's
-// __builtin_cpu_supports has no name for it, so the processor is asked directly; the
-// registers that its instructions use are those the check for AVX finds saved.
-bool has_f16c() {
-#if defined(SORT_NUMBERS_HAVE_CPU_DISPATCH)
-  unsigned int eax = 0;
-  unsigned int ebx = 0;
-  unsigned int ecx = 0;
-  unsigned int edx = 0;
-  return __get_cpuid(1, &eax, &ebx, &ecx, &edx) != 0 && (ecx & bit_F16C) != 0;
-#else
-  return false;
-#endif
-}
-
 struct copy_of_search {
   vector_unit unit;
   char const* name;
-  // Whether the processor has every feature that the copy's target enables beyond those of
-  // the rows after it (GCC's target("avx512f") enables AVX2 and all below it, and Clang's
-  // FMA and F16C too). XSAVE and MWAIT, which GCC's targets also enable, are left out: their
-  // instructions come only from their intrinsics, which the search does not use.
+  // Whether the processor has every vector unit that the copy's target enables beyond those
+  // of the rows after it (target("avx512f") enables AVX2 and all below it). Of the other
+  // features that the targets enable, XSAVE and MWAIT are left out because their
+  // instructions come only from their intrinsics, which the search does not use; F16C, FMA
+  // and POPCNT (Clang's target("avx512f") enables the first two, SSE4.2 the third) because a
+  // minimum of ints has no use for their conversions, multiply-adds and bit counts, and the
+  // compiler puts none of them in the search.
   bool (*has_features)();
   int (*search)(int const* values, int start, int count);
 };
@@ -111,13 +98,11 @@ struct copy_of_search {
 // feature of the rows after it, so a copy can run where its row's check and those of all the
 // rows after it pass.
 constexpr copy_of_search kCopies[] = {
-    {vector_unit::avx512f, "avx512f",
-     [] { return SORT_NUMBERS_HAS("avx512f") && SORT_NUMBERS_HAS("fma") && has_f16c(); },
+    {vector_unit::avx512f, "avx512f", [] { return SORT_NUMBERS_HAS("avx512f"); },
      SORT_NUMBERS_COPY_FOR("avx512f")},
     {vector_unit::avx2, "avx2",
      [] {
-       return SORT_NUMBERS_HAS("avx2") && SORT_NUMBERS_HAS("avx") && SORT_NUMBERS_HAS("sse4.2") &&
-              SORT_NUMBERS_HAS("popcnt");
+       return SORT_NUMBERS_HAS("avx2") && SORT_NUMBERS_HAS("avx") && SORT_NUMBERS_HAS("sse4.2");
      },
      SORT_NUMBERS_COPY_FOR("avx2")},
     // SSE and SSE2 are the default for x86-64, not for i686.
@@ -140,36 +125,57 @@ constexpr bool in_order_of_vector_unit() {
 }
 static_assert(in_order_of_vector_unit(), "kCopies has one row per vector_unit, in its order");
 
+// The places of the rows, first to last.
+constexpr auto kRows = std::make_index_sequence<std::size(kCopies)>();
+
 template <std::size_t... Row>
 constexpr std::array<vector_unit, sizeof...(Row)> units_of(std::index_sequence<Row...> /*rows*/) {
   return {kCopies[Row].unit...};
 }
 
 // Every unit, in the order of the table, for all_units.
-constexpr auto kUnits = units_of(std::make_index_sequence<std::size(kCopies)>());
+constexpr auto kUnits = units_of(kRows);
 
-copy_of_search const& row_of(vector_unit unit) { return kCopies[static_cast<std::size_t>(unit)]; }
+// The readers of the table below take each row in a branch of its own, at a constant place,
+// so that an optimising compiler reads the table as it compiles and the program holds no
+// copy of it: its pointers would be data, written by the loader at start-up.
+
+// Returns read(row) for the row of unit.
+template <std::size_t... Row, typename Read>
+auto read_row(vector_unit unit, std::index_sequence<Row...> /*rows*/, Read read) {
+  decltype(read(kCopies[0])) result{};
+  static_cast<void>(((kCopies[Row].unit == unit && (result = read(kCopies[Row]), true)) || ...));
+  return result;
+}
+
+// Whether the checks of the row of unit and of every row after it pass.
+template <std::size_t... Row>
+bool checks_pass_from(vector_unit unit, std::index_sequence<Row...> /*rows*/) {
+  return ((kCopies[Row].unit < unit || kCopies[Row].has_features()) && ...);
+}
+
+// Returns the unit of the first row whose check and those of every row after it pass.
+template <std::size_t... Row>
+vector_unit widest_that_runs(std::index_sequence<Row...> rows) {
+  vector_unit widest = vector_unit::baseline;
+  static_cast<void>(
+      ((checks_pass_from(kCopies[Row].unit, rows) && (widest = kCopies[Row].unit, true)) || ...));
+  return widest;
+}
 
 }  // namespace
 
 std::span<vector_unit const> all_units() { return kUnits; }
 
-char const* name_of(vector_unit unit) { return row_of(unit).name; }
-
-bool can_run(vector_unit unit) {
-  return std::all_of(&row_of(unit), std::end(kCopies),
-                     [](copy_of_search const& copy) { return copy.has_features(); });
+char const* name_of(vector_unit unit) {
+  return read_row(unit, kRows, [](copy_of_search const& copy) { return copy.name; });
 }
 
-vector_unit unit_in_use() {
-  // Asked once: the features do not change while the program runs, and the check for F16C
-  // executes CPUID, which a virtual machine hands to its host, thousands of times slower
-  // than a load.
-  static vector_unit const widest = *std::find_if(kUnits.begin(), kUnits.end(), can_run);
-  return widest;
-}
+bool can_run(vector_unit unit) { return checks_pass_from(unit, kRows); }
+
+vector_unit unit_in_use() { return widest_that_runs(kRows); }
 
 int index_of_smallest_with(vector_unit unit, int const* values, int start, int count) {
-  copy_of_search const& copy = row_of(unit);
-  return copy.search(values, start, count);
+  return read_row(unit, kRows,
+                  [=](copy_of_search const& copy) { return copy.search(values, start, count); });
 }

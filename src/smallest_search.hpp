@@ -21,7 +21,8 @@ enum class vector_unit : unsigned char { avx512f, avx2, sse4_1, baseline };
 // Always true for the baseline.
 [[nodiscard]] bool can_run(vector_unit unit);
 
-// The unit whose copy index_of_smallest uses: the widest that can_run allows.
+// The unit whose copy index_of_smallest uses: the widest that can_run allows. Each call reads
+// anew the features that the compiler's run-time support found at start-up.
 [[nodiscard]] vector_unit unit_in_use();
 
 // index_of_smallest with the copy for unit, which can_run(unit) must allow.

@@ -14,8 +14,12 @@
 #include <climits>
 #include <cstddef>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <ostream>
 #include <random>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -85,15 +89,60 @@ TEST(IndexOfSmallestTest, UsesTheWidestCopyThatCanRun) {
   }
 }
 
-// The test presets that run the tests as an older processor under qemu name the unit that
-// its copy must be (SORT_NUMBERS_EXPECTED_UNIT), so that tests run on the machine's own
-// processor instead, through a lost emulator, fail rather than pass.
-TEST(IndexOfSmallestTest, UsesTheUnitThatTheRunNames) {
-  char const* const expected = std::getenv("SORT_NUMBERS_EXPECTED_UNIT");
-  if (expected == nullptr) {
-    GTEST_SKIP() << "SORT_NUMBERS_EXPECTED_UNIT names no unit";
+// Whether the tests run on this machine's own x86-64 Linux, not under an emulator, in a build
+// with a copy per unit: there /proc/cpuinfo describes the processor that runs them.
+constexpr bool kCpuinfoNamesTheUnit = SORT_NUMBERS_CPUINFO_NAMES_THE_UNIT != 0;
+
+// The unit whose copy the processor can run, from the flags that Linux reports for it in
+// /proc/cpuinfo, in the kernel's names (pni is SSE3): the first unit whose copy's target
+// needs only flags that it reports. The kernel leaves out AVX, AVX2 and AVX-512F where it
+// does not save their registers. Empty if the file has no line of flags.
+std::string unit_that_the_kernel_names() {
+  std::ifstream cpuinfo("/proc/cpuinfo");
+  std::string line;
+  do {
+    if (!std::getline(cpuinfo, line)) {
+      return "";
+    }
+  } while (line.rfind("flags", 0) != 0);
+  std::istringstream words(line.substr(line.find(':') + 1));
+  std::set<std::string> const flags{std::istream_iterator<std::string>(words), {}};
+  struct Unit {
+    char const* name;
+    std::vector<std::string> needs;
+  };
+  Unit const units[] = {
+      {"avx512f",
+       {"avx512f", "avx2", "avx", "sse4_2", "sse4_1", "ssse3", "pni", "sse2", "sse", "mmx"}},
+      {"avx2", {"avx2", "avx", "sse4_2", "sse4_1", "ssse3", "pni", "sse2", "sse", "mmx"}},
+      {"sse4.1", {"sse4_1", "ssse3", "pni", "sse2", "sse", "mmx"}},
+  };
+  for (Unit const& unit : units) {
+    if (std::all_of(unit.needs.begin(), unit.needs.end(),
+                    [&](std::string const& flag) { return flags.count(flag) != 0; })) {
+      return unit.name;
+    }
   }
-  EXPECT_STREQ(name_of(unit_in_use()), expected);
+  return "baseline";
+}
+
+// The copy picked is the one that a source outside the program names: on this machine's own
+// processor, the kernel's flags; under an emulator, whose processor /proc/cpuinfo does not
+// describe, the unit that the test preset names (SORT_NUMBERS_EXPECTED_UNIT), so that tests
+// run on the machine's own processor instead, through a lost emulator, fail rather than pass.
+TEST(IndexOfSmallestTest, UsesTheUnitThatTheRunNames) {
+  std::string expected;
+  if constexpr (kCpuinfoNamesTheUnit) {
+    expected = unit_that_the_kernel_names();
+    ASSERT_FALSE(expected.empty()) << "/proc/cpuinfo has no line of flags";
+  } else if (char const* const named = std::getenv("SORT_NUMBERS_EXPECTED_UNIT")) {
+    expected = named;
+  } else {
+    GTEST_SKIP() << "the tests run under an emulator, or not on x86-64 Linux with a copy per "
+                    "unit, where /proc/cpuinfo does not name the unit, and "
+                    "SORT_NUMBERS_EXPECTED_UNIT names none";
+  }
+  EXPECT_EQ(std::string(name_of(unit_in_use())), expected);
 }
 
 // Address space that cannot be read or written, but for one range of it, which is. An array
