@@ -58,8 +58,8 @@ std::string shell_quoted(std::string const& text) {
   return quoted + "'";
 }
 
-// A fresh directory for one run, removed however the test ends, with a stand-in "pause" to put
-// first on PATH, which prints a marker to the same standard output where it runs.
+// A fresh directory for one run, removed however the test ends, holding a "pause" for PATH that
+// prints a marker in the program's output.
 class RunDirectory {
  public:
   RunDirectory()
@@ -353,8 +353,8 @@ TEST(ProgramTest, LeavesTheRestOfAFileUnread) {
   EXPECT_EQ(cut.out, kIntro + std::string("Enter 12000 integers.\n") + kHeading + " \nrest\n");
 }
 
-// The rules for the word quoted are number_reader_test's; the last rows show that both
-// messages quote it, escaped and cut short.
+// The quoting rules are number_reader_test's; the last rows show both messages quote a word,
+// escaped and cut short.
 TEST(ProgramTest, RejectsBadInput) {
   using namespace std::string_literals;
   std::string const sevens(20, '7');
