@@ -44,7 +44,7 @@ void BM_Sort(benchmark::State& state) {
   // cppcheck-suppress variableScope ; outside the loop, so that no iteration allocates
   std::vector<int> values;
   for (auto _ : state) {
-    // The sort works in place, so each iteration starts again from the same input.
+    // The sort works in place: each iteration starts from the same input.
     values = input;
     Sort(values.data(), count);
     benchmark::DoNotOptimize(values.data());

@@ -1,7 +1,5 @@
-# Run by CPack after it built the packages, so that each has the same bytes whoever builds it:
-# gives the entries of a ZIP root as their owner, and writes a .tar.gz again with GNU tar, its
-# entries owned by root (uid and gid 0) in name order, timed at SOURCE_DATE_EPOCH, and gzipped
-# without a name or time.
+# Run by CPack after building, so that a package has the same bytes whoever builds it: makes
+# root the owner of a ZIP's entries, and writes a .tar.gz again with GNU tar as root's.
 foreach(package IN LISTS CPACK_PACKAGE_FILES)
   if(package MATCHES "\\.zip$" AND CPACK_SORT_NUMBERS_PERL)
     execute_process(COMMAND ${CPACK_SORT_NUMBERS_PERL}
@@ -11,7 +9,7 @@ foreach(package IN LISTS CPACK_PACKAGE_FILES)
   if(NOT package MATCHES "\\.tar\\.gz$")
     continue()
   endif()
-  # Looked for here, not when the build is configured, so that only packaging needs them.
+  # Looked for here, so that only packaging needs them.
   foreach(tool tar gzip)
     find_program(${tool}_program ${tool} NO_CACHE)
     if(NOT ${tool}_program)

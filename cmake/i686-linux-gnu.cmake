@@ -1,9 +1,8 @@
-# Cross-compiles for 32-bit x86 Linux (Debian: g++-i686-linux-gnu), linked statically so that
-# the programs need no 32-bit libraries. Their tests run under qemu-user (Debian: qemu-user),
-# which works where the kernel runs no 32-bit programs itself. "-cpu max" lends it every vector
-# unit that qemu emulates, AVX2 the widest, so that those copies of the search are tested too.
-# qemu-i386 would reserve a whole 4 GiB address space at start-up, more than the end-to-end
-# test that refuses an array too large leaves a process (1 GiB); 768 MiB is room enough.
+# Cross-compiles for 32-bit x86 Linux (Debian: g++-i686-linux-gnu), static, so that no 32-bit
+# libraries are needed; tests run under qemu-user even where the kernel runs no 32-bit programs.
+# "-cpu max" has every vector unit qemu emulates, up to AVX2, for each copy of the search. -R:
+# qemu-i386 would reserve 4 GiB, more than the end-to-end test of too large an array allows a
+# process (1 GiB); 768 MiB is enough.
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 

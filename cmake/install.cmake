@@ -1,5 +1,5 @@
-# What is installed: the program with its man page and changelog; Windows has no man, so its
-# ZIP holds the program, the README and CHANGELOG.md side by side instead.
+# What is installed: the program, its man page and changelog; for Windows, which has no man,
+# the program, the README and CHANGELOG.md side by side.
 include(GNUInstallDirs)
 if(WIN32)
   install(TARGETS sort-numbers RUNTIME DESTINATION .)
@@ -11,9 +11,8 @@ install(TARGETS sort-numbers)
 write_debian_changelog(${CMAKE_CURRENT_SOURCE_DIR}/CHANGELOG.md
                        ${CMAKE_CURRENT_BINARY_DIR}/changelog ${PROJECT_NAME}
                        ${PROJECT_VERSION} "${SORT_NUMBERS_MAINTAINER}" ${source_date})
-# man reads a gzipped page as well as a plain one, and Debian wants both files gzipped at the
-# highest level; -n leaves out the name and time, so that the same text always gives the same
-# bytes.
+# man reads a page gzipped or not; Debian wants both gzipped at -9. -n leaves out name and time,
+# so that the same text gives the same bytes.
 find_program(GZIP_EXECUTABLE gzip)
 mark_as_advanced(GZIP_EXECUTABLE)
 if(GZIP_EXECUTABLE)

@@ -1,6 +1,5 @@
-# Cross-compiles for 64-bit Windows with MinGW-w64 (Debian: g++-mingw-w64-x86-64); the
-# programs run under Wine (Debian: wine64). The compiler is the one with POSIX threads,
-# since GoogleTest needs std::mutex, which the win32 thread model lacks.
+# Cross-compiles for 64-bit Windows (Debian: g++-mingw-w64-x86-64), run under Wine (Debian:
+# wine64). The -posix compiler, as GoogleTest needs std::mutex, which win32 threads lack.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 

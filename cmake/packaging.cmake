@@ -15,8 +15,7 @@ endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The packages' files are stamped with the source date and have the same modes whatever the
-# umask of the one who builds them.
+# The files have the source date, and modes that do not depend on the builder's umask.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 file(CONFIGURE OUTPUT CPackProjectConfig.cmake CONTENT [[
@@ -25,10 +24,8 @@ if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
 endif()
 ]] @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/CPackProjectConfig.cmake)
-# CPack gives the entries of the .tar.gz and the ZIP the builder's user and group, as it does not
-# those of the .deb; GNU tar writes the .tar.gz again, and Perl (where there is one) mends the
-# ZIP, as root's. tar and gzip are looked for only then, so that a build that makes no package
-# does not need them.
+# CPack makes the builder the owner of the .tar.gz's and the ZIP's entries, not the .deb's;
+# archives-owned-by-root.cmake makes root their owner, the ZIP's only where there is Perl.
 if(WIN32)
   find_program(SORT_NUMBERS_PERL perl)
   mark_as_advanced(SORT_NUMBERS_PERL)

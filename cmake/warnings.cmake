@@ -1,5 +1,4 @@
-# The compiler warnings for the project's own targets, as the interface library project_warnings,
-# so that GoogleTest and Benchmark do not inherit them.
+# The warnings for the project's own targets, as project_warnings: not GoogleTest's or Benchmark's.
 add_library(project_warnings INTERFACE)
 if(MSVC)
   target_compile_options(project_warnings INTERFACE /W4)

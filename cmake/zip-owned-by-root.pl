@@ -1,7 +1,6 @@
 #!/usr/bin/perl
-# Gives every entry of a ZIP archive root as its owner (uid and gid 0) where it has Info-ZIP's
-# Unix extra field (0x7875), which CPack fills with the builder's: in each entry of the central
-# directory and in each local header. Nothing else changes, and no checksum covers these bytes.
+# Sets to 0 the uid and gid that CPack puts in Info-ZIP's Unix extra field (0x7875) of a ZIP's
+# central directory and local headers. No checksum covers these bytes.
 use strict;
 use warnings;
 

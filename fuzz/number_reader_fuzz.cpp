@@ -1,6 +1,4 @@
-// libFuzzer target: the number reader against the stream's own formatted input of an int, on
-// any bytes. A difference in success, value or the character left unread aborts, as does a
-// quoted word with anything but printable ASCII in it.
+// libFuzzer target: the number reader against a stream's >> into an int; quoted words printable.
 #include <climits>
 #include <cstddef>
 #include <cstdint>

@@ -48,11 +48,10 @@ std::optional<int> read_count() {
   return std::nullopt;
 }
 
-// An array for count values, or null after saying on standard error that there is no room.
+// Returns an array for count values, or null after saying on standard error there is no room.
 std::unique_ptr<int[]> new_array(int count) {
-  // GCC's code for new[] throws std::bad_array_new_length, even for the nothrow form, for an
-  // array of more than PTRDIFF_MAX bytes, which a 32-bit system can be asked for; such a count
-  // is refused beforehand.
+  // GCC's new[], nothrow or not, throws std::bad_array_new_length past PTRDIFF_MAX bytes, which
+  // a count can ask for on a 32-bit system.
   constexpr std::size_t kMostValues = PTRDIFF_MAX / sizeof(int);
   std::unique_ptr<int[]> values;
   if (std::cmp_less_equal(count, kMostValues)) {
@@ -84,9 +83,9 @@ bool write_sorted(int const* values, int count) {
 
 }  // namespace
 
-// Writes the prompt, then reads count integers into values[0] to values[count - 1], in
-// the order typed. Returns false, after writing why to standard error, when the input
-// ends, cannot be read, or holds something other than an int before the count-th value.
+// Prompts for count ints and reads them, in the order typed, into values[0] to
+// values[count - 1]. Returns false, after saying why on standard error, at the first end of
+// input, failed read, or word that is not an int.
 bool fill_array(int* values, int count) {
   write_prompt("Enter ", count, " integers.\n");
   for (int position = 0; position < count; ++position) {
@@ -137,10 +136,9 @@ int main() {
     }
   }
 
-  // Every run, failed or not, ends the same way, so that a console window which closes
-  // with the program stays open long enough to be read. What the interpreter returns changes
-  // nothing (where there is no "pause", the run goes on), so it is dropped, openly: a
-  // fortified C library marks system's result as one not to ignore.
+  // Every run pauses, failed or not, so that a console window that closes with the program can
+  // be read. A missing "pause" changes nothing; a fortified C library warns if system's result
+  // is dropped silently.
   std::ignore = std::system("pause");
   values.reset();
   std::ignore = std::system("pause");

@@ -1,6 +1,5 @@
-// Reading whole numbers from a stream's buffer. The stream's formatted input would read the
-// same numbers, but it cannot say what the word was that it could not read, and at a terminal
-// it asks for more input after an end of input has been typed.
+// Reading ints from a stream's buffer: >> cannot say which word it could not read, and at a
+// terminal asks for more after an end has been typed.
 #include "number_reader.hpp"
 
 #include <cerrno>
@@ -18,27 +17,24 @@ bool is_whitespace(int c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-// Marks the end of the input once the buffer has reported it, so that it is not asked again.
+// Sets eofbit if c is the end, so that the buffer is not asked again.
 void note_end(std::istream& in, int c) {
   if (c == kEnd) {
     in.setstate(std::ios::eofbit);
   }
 }
 
-// The magnitude of the smallest int: a number whose magnitude goes past it is out of range
-// whatever its sign, so no more digits are needed to tell.
+// The smallest int's magnitude: past it, a number is out of range whatever its sign.
 constexpr std::int64_t kLimit = std::int64_t{1} << 31;
 
-// The start of a word that is not a number: as many of its bytes as quoting it needs, and
-// one more to tell that it was longer.
+// The bytes of a word that quoting needs, and one more to tell that there were more.
 struct word_start {
   char bytes[kQuotedBytes + 1];
   std::size_t length = 0;
 };
 
-// read_number without its handling of what the buffer throws. A word that is not a number
-// comes back in word, unquoted: quoting allocates, which must not happen where a failure of
-// the buffer is caught, nor before errno has been kept.
+// read_number without the catch. A word that is not a number comes back unquoted in word:
+// quoting allocates, which must happen neither inside the try nor before errno is kept.
 number_read read_from(std::istream& in, int lowest, word_start& word) {
   std::streambuf& buffer = *in.rdbuf();
   int c = in.eof() ? kEnd : buffer.sgetc();
@@ -86,8 +82,7 @@ number_read read_number(std::istream& in, int lowest) {
   if (in.bad()) {
     return {read_outcome::read_error, 0, {}};
   }
-  // As the stream's own formatted input does, a failure of its buffer marks the stream bad
-  // rather than leaving through the caller.
+  // As with >>, a buffer that throws marks the stream bad.
   number_read read;
   word_start word;
   try {

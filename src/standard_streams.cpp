@@ -1,5 +1,4 @@
-// The standard streams, and the give-back of a file's rest, by the means of the system and the
-// standard library at hand.
+// The standard streams, by the means of the system and the standard library at hand.
 #include "standard_streams.hpp"
 
 #include <cerrno>
@@ -9,13 +8,11 @@
 #include <iostream>
 #include <system_error>
 
-// The rest of a file is given back through POSIX's file offsets. libstdc++'s buffer for cin
-// reads the descriptor itself and can seek. libc++'s reads through C's stdin a character at
-// a time, so that FILE's position is the stream's; POSIX has fflush of an input stream set the
-// offset there and empty the buffer, as glibc and musl do. The C library of macOS and the BSDs
-// ignores that fflush, and keeps its own idea of the offset, which one set from outside would
-// leave wrong; fpurge could empty its buffer, but nothing can put that right, so there the
-// file is left as the C library leaves it.
+// A file's rest goes back through its POSIX offset. libstdc++'s cin reads the descriptor and can
+// seek. libc++'s reads C's stdin a character at a time, so the FILE's position is the stream's,
+// and POSIX has fflush of an input FILE set the offset there and empty its buffer, as glibc and
+// musl do. The C library of macOS and the BSDs ignores that and keeps its own offset, which no
+// outside seek can mend: there the file is left alone.
 #if defined(__unix__) || defined(__APPLE__)
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -44,11 +41,9 @@ bool input_is_a_regular_file() {
 
 void buffer_standard_streams() { std::ios::sync_with_stdio(false); }
 
-// libstdc++'s buffer throws when a read fails, which read_number reports. libc++'s reads
-// through C's stdio, which reports a failed read as the end of the input and keeps the error in
-// the FILE, where it is looked for after every read: a read that fails inside a number or a
-// word, or right after it, ends it as the end of the input would, and what came before must
-// not count as a whole number.
+// libstdc++'s buffer throws on a failed read, and read_number reports it. libc++'s reads
+// through stdio, which reports it as the end and keeps the error in the FILE, so it is looked
+// for after every read: a number that a failure cut short must not count.
 number_read read_standard_input(int lowest) {
   errno = 0;
   number_read read = read_number(std::cin, lowest);
@@ -62,8 +57,8 @@ number_read read_standard_input(int lowest) {
 
 void give_back_unread_input() {
 #if defined(SORT_NUMBERS_GIVE_BACK_BY_SEEKING)
-  // The buffer tells its position without moving; seeking there sets the offset and empties
-  // the buffer, or, if the seek fails, changes nothing.
+  // Seeking to the buffer's own position sets the offset and empties the buffer, or, if it
+  // fails, changes nothing.
   if (input_is_a_regular_file()) {
     std::streambuf& buffer = *std::cin.rdbuf();
     std::streamoff const used = buffer.pubseekoff(0, std::ios::cur, std::ios::in);
@@ -72,8 +67,8 @@ void give_back_unread_input() {
     }
   }
 #elif defined(SORT_NUMBERS_GIVE_BACK_BY_FFLUSH)
-  // glibc's fflush keeps the buffer when its seek fails, and then so does the program; musl's
-  // empties it all the same, and the offset is set once more for it.
+  // glibc's fflush keeps the buffer if its seek fails, and so does the program; musl's empties
+  // it regardless, hence the lseek.
   if (input_is_a_regular_file()) {
     off_t const used = ::ftello(stdin);
     // cppcheck-suppress fflushOnInputStream

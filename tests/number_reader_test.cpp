@@ -19,8 +19,8 @@ namespace {
 
 using namespace std::string_literals;
 
-// What a read finds, and what it stops at: the first character that cannot continue the
-// number, or the end (for a word that is not a number, the whitespace after it).
+// What a read finds, and where it stops: at the first character that cannot continue the
+// number, or where read_number's contract says a word that is not one ends.
 TEST(ReadNumberTest, ReadsUpToTheLimitsAndStopsAfterTheNumber) {
   std::string const zeros(60, '0');
   struct Case {
@@ -59,9 +59,9 @@ TEST(ReadNumberTest, ReadsUpToTheLimitsAndStopsAfterTheNumber) {
   }
 }
 
-// A word as a person or a program might type it: whitespace before it, a sign or two, a
-// run of zeros, 1 to 25 digits (often the digits of a limit, one changed, added or taken
-// away), then whitespace, a letter, any other byte, or the end of the input.
+// Returns a word as a person or program might type it: whitespace, a sign or two, zeros, 1 to
+// 25 digits (often a limit's, one changed, added or dropped), then whitespace, a letter, any
+// byte, or the end.
 std::string random_input(std::mt19937& engine) {
   auto const pick = [&engine](int n) {
     return std::uniform_int_distribution<int>(0, n - 1)(engine);
@@ -136,12 +136,10 @@ TEST(ReadNumberTest, AgreesWithTheStreamsFormattedInput) {
   }
 }
 
-// Stands in for a terminal: each request for input hands over the next of reads, in which
-// an empty one is an end of input (Ctrl-D), kFails a failed read, which it reports by
-// throwing, as libstdc++'s file buffer does, and kFailsAsAnEnd one that it reports as an end
-// with errno set, as libc++'s does. Asked again after its last read, it hands over "9 " and
-// then ends for good, as if the user typed on. Counts the requests made after the first end
-// or failure.
+// Stands in for a terminal: each request for input gets the next of reads, where "" is an end
+// (Ctrl-D), kFails a failed read thrown as libstdc++'s buffer throws it, and kFailsAsAnEnd one
+// reported as an end with errno set, as libc++'s does. Past its reads it hands over "9 ", as if
+// typed on, then ends for good. Counts the requests after the first end or failure.
 class Terminal : public std::streambuf {
  public:
   static constexpr char kFails[] = "(fails)";
@@ -180,9 +178,8 @@ class Terminal : public std::streambuf {
   int asks_after_end_ = 0;
 };
 
-// Reads numbers as the program reads its count and values, with errno 0 before each read,
-// until a read gives no number, and once more after that: the numbers read, then how each of
-// the last two reads stopped, with the errno that an end left.
+// Reads numbers, with errno 0 before each read as the program does, until a read gives none,
+// then once more. Returns the numbers, then how those two reads stopped, with an end's errno.
 std::string read_until_stopped(std::istream& in) {
   std::string outcome;
   for (int stops = 0; stops < 2;) {
@@ -242,8 +239,8 @@ TEST(ReadNumberTest, NeverAsksATerminalAgainOnceItsInputHasEndedOrFailed) {
   }
 }
 
-// The word quoted is the input from where the failed read began to the next whitespace: at
-// most 20 bytes of it, every byte that is not printable ASCII escaped.
+// The word quoted runs from where the failed read began to whitespace: at most 20 bytes,
+// those outside printable ASCII escaped.
 TEST(ReadNumberTest, QuotesTheWordThatIsNotANumber) {
   std::string const sevens(20, '7');
   std::string const zeros(19, '0');

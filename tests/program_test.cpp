@@ -58,9 +58,8 @@ std::string shell_quoted(std::string const& text) {
   return quoted + "'";
 }
 
-// A fresh directory for one run, removed however the test ends, which also holds a "pause" to
-// be put first on PATH; the stand-in prints a marker to the same standard output, so each call
-// shows where it ran.
+// A fresh directory for one run, removed however the test ends, holding a "pause" for PATH that
+// prints a marker in the program's output.
 class RunDirectory {
  public:
   RunDirectory()
@@ -81,9 +80,8 @@ class RunDirectory {
 
   [[nodiscard]] fs::path const& path() const { return path_; }
 
-  // The shell command that runs the program here (through the emulator, if it was built for
-  // another processor) with the given redirections; setup is shell text run before it (a
-  // resource limit, say).
+  // Returns the shell command that runs setup (a resource limit, say), then the program here,
+  // through the emulator if any, with redirections.
   [[nodiscard]] std::string command(std::string const& setup,
                                     std::string const& redirections) const {
     return "cd " + shell_quoted(path_.string()) + " && PATH=\"$PWD:$PATH\" && " + setup +
@@ -95,9 +93,8 @@ class RunDirectory {
   fs::path path_;
 };
 
-// Runs command through sh with its standard input a pipe that holds input and whose writer
-// stays open, made non-blocking: once input is used up, a read fails (EAGAIN) instead of
-// waiting or reporting the end. Returns the status that std::system would.
+// Runs command through sh on a non-blocking pipe that holds input and whose writer stays open,
+// so that past input a read fails (EAGAIN). Returns the status that std::system would.
 int system_from_dry_pipe(std::string const& command, std::string const& input) {
   int ends[2];
   if (::pipe(ends) != 0 || ::fcntl(ends[0], F_SETFL, O_NONBLOCK) != 0) {
@@ -125,7 +122,7 @@ int system_from_dry_pipe(std::string const& command, std::string const& input) {
   return raw;
 }
 
-// Whether the process pid, or a child of it, waits to write to a pipe that is full.
+// Returns whether pid, or a child of it, waits to write to a full pipe.
 bool waits_to_write_to_a_pipe(pid_t pid) {
   std::string const id = std::to_string(pid);
   std::istringstream ids(id + ' ' + read_file("/proc/" + id + "/task/" + id + "/children"));
@@ -137,10 +134,9 @@ bool waits_to_write_to_a_pipe(pid_t pid) {
   return false;
 }
 
-// Runs command through sh with its standard input the file "in" in dir, and its standard output
-// a pipe with room for the introduction only, so that the program waits as it writes the next
-// prompt. Meanwhile, a second reader takes all that is left of the file, through the same open
-// file. What the program wrote goes to the file "out". Returns the status that std::system would.
+// Runs command through sh on dir's file "in", its output a pipe with room for the introduction
+// only, so that the program waits at the next prompt while a second reader of the same open file
+// takes the rest. Writes what the program wrote to "out"; returns what std::system would.
 int system_with_a_second_reader(std::string const& command, fs::path const& dir) {
   int const in = ::open((dir / "in").c_str(), O_RDONLY | O_CLOEXEC);
   int ends[2];
@@ -186,12 +182,11 @@ int system_with_a_second_reader(std::string const& command, fs::path const& dir)
   return raw;
 }
 
-// How the program gets its input: the file "in" (which the redirections name), a pipe that
-// runs dry after it, or the file "in" with a second reader (see system_with_a_second_reader).
+// The program's input: the file "in" that the redirections name, a pipe that runs dry after it,
+// or "in" with a second reader.
 enum class Feed : unsigned char { file, dry_pipe, second_reader };
 
-// Runs the program with the given standard input, written to the file "in"; redirections say
-// where its standard streams go.
+// Runs the program with input in the file "in", its streams where redirections say.
 Outcome run_program(std::string const& input, std::string const& setup = "",
                     std::string const& redirections = "<in >out 2>err", Feed feed = Feed::file) {
   RunDirectory const dir;
@@ -224,13 +219,12 @@ struct Case {
   bool limits_memory = false;  // run under memory_limit(), and skipped where there is none
 };
 
-// The shell text that limits the program's memory to 1 GiB, too little for 600,000,000 numbers
-// (or, on a 32-bit system, an array of more than 2 GiB), or empty where the shell cannot.
+// Returns the shell text that limits the program's memory to 1 GiB, too little for 600,000,000
+// numbers, or empty where the shell cannot.
 std::string memory_limit() {
 #if SORT_NUMBERS_ASAN
-  // AddressSanitizer reserves far more address space than any limit that would let it run, so
-  // it caps allocations itself. Its warning about the cap goes to a log; an error of its own
-  // would still show, as its exit status.
+  // AddressSanitizer reserves more address space than any limit it could run under, so it caps
+  // allocations itself, its warning in a log; an error of its own shows as its exit status.
   return "export ASAN_OPTIONS=allocator_may_return_null=1:max_allocation_size_mb=1024:"
          "log_path=asan:exitcode=86";
 #else
@@ -291,9 +285,9 @@ std::string could_not_read(std::string const& what) {
   return "Error: the input could not be read for " + what + ".\n";
 }
 
-// Whoever reads a file next gets all that the program did not use, from the character that
-// ended the last value read: the first "pause", which prints what it reads, or, where a
-// write ends the program, the cat after it. The shell exits with the program's status.
+// The next reader of a file gets all that the program did not use, from the character that
+// ended the last value: the first "pause", which prints it, or, where a write ends the program,
+// the cat after it.
 TEST(ProgramTest, LeavesTheRestOfAFileUnread) {
   struct Leftover {
     char const* name;
@@ -325,8 +319,7 @@ TEST(ProgramTest, LeavesTheRestOfAFileUnread) {
       {"no room for the array", "600000000\n1 2\nrest\n", limit, ">out 2>err",
        kIntro + std::string("[pause]\n\n1 2\nrest\n[pause]\n"),
        "Error: not enough memory for 600000000 numbers.\n", 1, true},
-      // SIGXFSZ, as the value prompt goes past the file-size limit. Standard error is thrown
-      // away, as the shell writes its own words for the signal there.
+      // SIGXFSZ at the value prompt; standard error is dropped, as the shell reports it there.
       {"ended at the value prompt", "3\n5 1 2\nrest\n", "printf '%420s' '' >out && ulimit -S -f 1",
        ">>out 2>/dev/null", spaces + kIntro + "Enter 3 " + "\n5 1 2\nrest\n", "", 153},
       // SIGPIPE, as the error line goes to a pipe that no one reads.
@@ -349,8 +342,8 @@ TEST(ProgramTest, LeavesTheRestOfAFileUnread) {
     EXPECT_EQ(outcome.status, c.status);
   }
 
-  // Output can end the program (a reader that has gone, here after the heading) when the
-  // rest of the file has already been given back. The list is far larger than a pipe holds.
+  // A list far larger than a pipe holds ends the program as it is written (its reader gone
+  // after the heading); the rest of the file must be back by then.
   std::string input = "12000\n";
   for (int k = 0; k < 12000; ++k) {
     input += std::to_string(-1000000000 - k) + ' ';
@@ -360,8 +353,8 @@ TEST(ProgramTest, LeavesTheRestOfAFileUnread) {
   EXPECT_EQ(cut.out, kIntro + std::string("Enter 12000 integers.\n") + kHeading + " \nrest\n");
 }
 
-// The rules for the word quoted are number_reader_test's; the last rows show that both
-// messages quote it, escaped and cut short.
+// The quoting rules are number_reader_test's; the last rows show both messages quote a word,
+// escaped and cut short.
 TEST(ProgramTest, RejectsBadInput) {
   using namespace std::string_literals;
   std::string const sevens(20, '7');
@@ -421,8 +414,7 @@ TEST(ProgramTest, RejectsBadInput) {
   }
 }
 
-// With standard output on a full disk, an error already reported is the only one: the
-// prompts that could not be written add none of their own.
+// With standard output on a full disk, prompts that could not be written report nothing.
 TEST(ProgramTest, ReportsOutputItCannotWriteOnce) {
   struct Full {
     std::string input;
@@ -455,8 +447,8 @@ TEST(ProgramTest, ReportsOutputItCannotWriteOnce) {
   }
 }
 
-// Waits, for at most 20 s (an emulator starts slowly), until the file at path ends with
-// text. Returns whether it did.
+// Waits up to 20 s (an emulator starts slowly) for the file at path to end with text. Returns
+// whether it did.
 bool wait_for_ending(fs::path const& path, std::string const& text) {
   for (int tries = 0; tries < 2000; ++tries) {
     if (read_file(path).ends_with(text)) {
@@ -467,9 +459,8 @@ bool wait_for_ending(fs::path const& path, std::string const& text) {
   return false;
 }
 
-// Each answer is typed only once its prompt is on the screen, as a person would; a prompt
-// left in the program's buffer while it waits never arrives. Nor may anything reach standard
-// error while the program waits: an error message quotes a word only once it is typed in full.
+// Each answer is typed once its prompt shows, as a person would, so an unflushed prompt never
+// arrives. Nothing may reach standard error meanwhile: a word is quoted once typed in full.
 TEST(ProgramTest, ShowsEachPromptBeforeItWaits) {
   struct Step {
     std::string shown;

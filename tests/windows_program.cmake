@@ -1,12 +1,11 @@
-# The Windows program's end-to-end checks, run by CTest as "cmake -P" with EMULATOR (Wine),
-# PROGRAM (the .exe) and WORK_DIR: the sorted line ends in CRLF and the real "pause" runs twice
-# after it; a bad count gets its message and exit status 1, and no heading after it.
+# The Windows program's end-to-end checks, run as "cmake -P" with EMULATOR (Wine), PROGRAM
+# (the .exe) and WORK_DIR: CRLF line ends, the real "pause" twice, a bad count's message.
 separate_arguments(emulator UNIX_COMMAND "${EMULATOR}")
 file(MAKE_DIRECTORY ${WORK_DIR})
 set(failures 0)
 
-# Sets <out> to the bytes of <file> in hex, each followed by a space, with a space before the
-# first: "0d 0a " never matches across two bytes. (file(READ) as text drops each CR.)
+# Sets <out> to <file>'s bytes in hex, each followed by a space, and a space first, so that no
+# match spans two bytes (file(READ) as text drops each CR).
 function(file_bytes out file)
   file(READ ${file} hex HEX)
   string(REGEX REPLACE "(..)" "\\1 " hex "${hex}")
@@ -20,8 +19,7 @@ function(text_bytes out text)
   set(${out} "${bytes}" PARENT_SCOPE)
 endfunction()
 
-# Runs the program with <input> as its standard input; sets out and err to the bytes of its
-# output and errors, and status to its exit status.
+# Runs the program on <input>; sets out and err to the bytes it wrote to each, and status.
 function(run input)
   file(WRITE ${WORK_DIR}/in "${input}")
   execute_process(COMMAND ${emulator} ${PROGRAM} INPUT_FILE ${WORK_DIR}/in
@@ -33,7 +31,7 @@ function(run input)
   set(status "${status}" PARENT_SCOPE)
 endfunction()
 
-# Counts a failure unless <condition> (the rest of the arguments) holds; what says what failed.
+# Counts a failure, named <what>, unless the condition in the other arguments holds.
 macro(expect what)
   if(NOT (${ARGN}))
     file(READ ${WORK_DIR}/out shown_out)
