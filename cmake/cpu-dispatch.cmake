@@ -1,10 +1,7 @@
-# Checks whether the search for the smallest value can be built once per x86 vector unit and
-# picked at run time, and sets SORT_NUMBERS_HAVE_CPU_DISPATCH if so.
-#
-# That takes the target attribute and __builtin_cpu_supports (GCC and Clang for x86, on any
-# system); elsewhere, or with SORT_NUMBERS_CPU_DISPATCH off, the search is built for the
-# compiler's default target only. The check is quiet: its "Failed" on Arm is no error, and the
-# status line after it says what the build gets.
+# Sets SORT_NUMBERS_HAVE_CPU_DISPATCH where the search can be built once per x86 vector unit
+# and picked at run time: GCC and Clang for x86, which have the target attribute and
+# __builtin_cpu_supports. The check is quiet, as its "Failed" on Arm is no error; the status
+# line after it says what the build gets.
 option(SORT_NUMBERS_CPU_DISPATCH
        "Build the search once per x86 vector unit and pick at run time, where the compiler can" ON)
 if(SORT_NUMBERS_CPU_DISPATCH)

@@ -9,20 +9,17 @@
 #include <limits>
 #include <utility>
 
-// GCC and Clang compile the search once per x86 vector unit and pick among the copies at
-// run time from the processor's features, which needs none of the loader's indirect
-// functions, so it works for ELF, PE and Mach-O alike. What makes a wider copy safe to run is
-// that the compiler's run-time support (libgcc, or compiler-rt) reports AVX and AVX2 only if
-// the operating system saves the ymm registers, and AVX-512F only if it also saves the zmm
-// and mask registers: it reads which it saves from XCR0, with XGETBV, once at start-up, and
-// each check reads what it found. The SSE units use the xmm registers, which Linux and
-// Windows always save. Other compilers and processors build the search once, for the
-// compiler's default target, and every row of the table names that copy.
+// GCC and Clang build the search once per x86 vector unit and pick a copy at run time, with
+// none of the loader's indirect functions, so ELF, PE and Mach-O alike. Their run-time support
+// (libgcc, compiler-rt) reads at start-up which registers the system saves (XCR0), and reports
+// AVX and AVX2 only with the ymm registers saved, AVX-512F only with the zmm and mask ones too;
+// Linux and Windows always save the SSE units' xmm registers. Other compilers and processors
+// build the search once, for the default target, and every row of the table names that copy.
 #if defined(SORT_NUMBERS_HAVE_CPU_DISPATCH)
 #define SORT_NUMBERS_INLINE __attribute__((always_inline)) inline
 #define SORT_NUMBERS_HAS(feature) (__builtin_cpu_supports(feature) != 0)
-// The search compiled for the features named, for the table below. clang-format 14 and 19
-// lay out a lambda's attribute in a macro differently, so it is left as it stands.
+// The search compiled for the features named, for the table below; kept out of clang-format,
+// whose releases disagree on where the lambda's attribute goes.
 // clang-format off
 #define SORT_NUMBERS_COPY_FOR(features)                                           \
   [](int const* values, int start, int count) __attribute__((target(features))) { \
@@ -84,12 +81,10 @@ struct copy_of_search {
   vector_unit unit;
   char const* name;
   // Whether the processor has every vector unit that the copy's target enables beyond those
-  // of the rows after it (target("avx512f") enables AVX2 and all below it). Of the other
-  // features that the targets enable, XSAVE and MWAIT are left out because their
-  // instructions come only from their intrinsics, which the search does not use; F16C, FMA
-  // and POPCNT (Clang's target("avx512f") enables the first two, SSE4.2 the third) because a
-  // minimum of ints has no use for their conversions, multiply-adds and bit counts, and the
-  // compiler puts none of them in the search.
+  // of the rows after it (target("avx512f") enables AVX2 and all below it). The other
+  // features that the targets enable go unchecked, since the search has none of their
+  // instructions: XSAVE's and MWAIT's come only from their intrinsics, and a minimum of ints
+  // needs no conversion of F16C, multiply-add of FMA or bit count of POPCNT.
   bool (*has_features)();
   int (*search)(int const* values, int start, int count);
 };
@@ -136,9 +131,9 @@ constexpr std::array<vector_unit, sizeof...(Row)> units_of(std::index_sequence<R
 // Every unit, in the order of the table, for all_units.
 constexpr auto kUnits = units_of(kRows);
 
-// The readers of the table below take each row in a branch of its own, at a constant place,
-// so that an optimising compiler reads the table as it compiles and the program holds no
-// copy of it: its pointers would be data, written by the loader at start-up.
+// The readers below take each row in a branch of its own, at a constant place, so that an
+// optimising compiler reads the table as it compiles and the program holds no copy of it,
+// whose pointers the loader would write at start-up.
 
 // Returns read(row) for the row of unit.
 template <std::size_t... Row, typename Read>

@@ -76,8 +76,7 @@ TEST(IndexOfSmallestTest, FindsTheEarliestSmallest) {
   }
 }
 
-// index_of_smallest runs the widest copy that the processor can: falling back to a narrower
-// one would still sort, only slower.
+// index_of_smallest runs the widest copy that can run: a narrower one would sort, only slower.
 TEST(IndexOfSmallestTest, UsesTheWidestCopyThatCanRun) {
   vector_unit const in_use = unit_in_use();
   EXPECT_TRUE(can_run(in_use)) << name_of(in_use);
@@ -89,14 +88,12 @@ TEST(IndexOfSmallestTest, UsesTheWidestCopyThatCanRun) {
   }
 }
 
-// Whether the tests run on this machine's own x86-64 Linux, not under an emulator, in a build
-// with a copy per unit: there /proc/cpuinfo describes the processor that runs them.
+// Whether /proc/cpuinfo describes the processor that runs the tests (see CMakeLists.txt).
 constexpr bool kCpuinfoNamesTheUnit = SORT_NUMBERS_CPUINFO_NAMES_THE_UNIT != 0;
 
-// The unit whose copy the processor can run, from the flags that Linux reports for it in
-// /proc/cpuinfo, in the kernel's names (pni is SSE3): the first unit whose copy's target
-// needs only flags that it reports. The kernel leaves out AVX, AVX2 and AVX-512F where it
-// does not save their registers. Empty if the file has no line of flags.
+// The widest unit whose copy's target needs only flags that /proc/cpuinfo lists (in the
+// kernel's names: pni is SSE3), or empty if it lists none. The kernel leaves out AVX, AVX2 and
+// AVX-512F where it does not save their registers.
 std::string unit_that_the_kernel_names() {
   std::ifstream cpuinfo("/proc/cpuinfo");
   std::string line;
@@ -126,10 +123,8 @@ std::string unit_that_the_kernel_names() {
   return "baseline";
 }
 
-// The copy picked is the one that a source outside the program names: on this machine's own
-// processor, the kernel's flags; under an emulator, whose processor /proc/cpuinfo does not
-// describe, the unit that the test preset names (SORT_NUMBERS_EXPECTED_UNIT), so that tests
-// run on the machine's own processor instead, through a lost emulator, fail rather than pass.
+// The copy picked is the one that the kernel's flags name, or, under an emulator, the test
+// preset (SORT_NUMBERS_EXPECTED_UNIT), so that tests that lost their emulator fail.
 TEST(IndexOfSmallestTest, UsesTheUnitThatTheRunNames) {
   std::string expected;
   if constexpr (kCpuinfoNamesTheUnit) {
@@ -145,10 +140,9 @@ TEST(IndexOfSmallestTest, UsesTheUnitThatTheRunNames) {
   EXPECT_EQ(std::string(name_of(unit_in_use())), expected);
 }
 
-// Address space that cannot be read or written, but for one range of it, which is. An array
-// that ends where that range ends turns a read past its last element into a crash rather than
-// a silent pass; a range at the far end of a large reservation holds the last elements of an
-// array of any count without memory for the rest.
+// Address space that cannot be read or written but for one range. An array that ends where
+// the range ends crashes on a read past its end; a range at the end of a large reservation
+// holds the last elements of an array of any count, with no memory for the rest.
 class Reservation {
  public:
   Reservation(std::size_t size, std::size_t usable_from, std::size_t usable_size) : size_(size) {
