@@ -4,53 +4,28 @@
 # CHANGELOG.md holds one section per version, newest first, each headed
 # "## <version> - <YYYY-MM-DD>" and holding "- " items, whose continuation lines are indented.
 
-# Sets <out> to the seconds from 1970-01-01 to midnight UTC of <date> (YYYY-MM-DD), counting
-# days as Howard Hinnant's days_from_civil does, for years from 1970 on.
-function(date_to_epoch out date)
-  if(NOT date MATCHES "^([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9])$")
-    message(FATAL_ERROR "Not a date of the form YYYY-MM-DD: \"${date}\"")
+# Keeps <ok> true only for a date program that reads -d and writes RFC 5322's form with -R, in
+# English whatever the locale, as GNU's does; BSD's does neither.
+function(date_reads_dates ok path)
+  execute_process(COMMAND ${path} -u -R -d 1970-01-01 OUTPUT_VARIABLE text ERROR_QUIET)
+  if(NOT text STREQUAL "Thu, 01 Jan 1970 00:00:00 +0000\n")
+    set(${ok} FALSE PARENT_SCOPE)
   endif()
-  set(year ${CMAKE_MATCH_1})
-  set(month ${CMAKE_MATCH_2})
-  set(day ${CMAKE_MATCH_3})
-  # The year is taken to begin in March, so that February's length matters only at its end.
-  if(month LESS_EQUAL 2)
-    math(EXPR year "${year} - 1")
-    math(EXPR month "${month} + 9")
-  else()
-    math(EXPR month "${month} - 3")
-  endif()
-  math(EXPR era "${year} / 400")
-  math(EXPR year_of_era "${year} - ${era} * 400")
-  math(EXPR day_of_year "(153 * ${month} + 2) / 5 + ${day} - 1")
-  math(EXPR day_of_era
-       "${year_of_era} * 365 + ${year_of_era} / 4 - ${year_of_era} / 100 + ${day_of_year}")
-  math(EXPR seconds "(${era} * 146097 + ${day_of_era} - 719468) * 86400")
-  set(${out} ${seconds} PARENT_SCOPE)
 endfunction()
+# GNU date turns a version's date into the Debian changelog's form and into seconds. Every
+# Debian system has it (coreutils); without it, there is no Debian changelog to install.
+find_program(DATE_EXECUTABLE date VALIDATOR date_reads_dates NO_CMAKE_FIND_ROOT_PATH)
+mark_as_advanced(DATE_EXECUTABLE)
 
-# Sets <out> to a time given in seconds since 1970, in UTC, in the <format> of
-# string(TIMESTAMP), which formats SOURCE_DATE_EPOCH when it is set. The environment is left
-# as it was found: an unset SOURCE_DATE_EPOCH stays unset, since an empty one is an error to
-# the compilers that read it (Clang 19 and later).
-function(format_epoch out seconds format)
-  if(DEFINED ENV{SOURCE_DATE_EPOCH})
-    set(saved "$ENV{SOURCE_DATE_EPOCH}")
+# Sets <out> to <date> (what GNU date's -d reads: "2026-12-08", "@<seconds since 1970>") in UTC,
+# as date writes it with <option>: -R for RFC 5322's form, +%s for the seconds since 1970.
+function(format_date out date option)
+  execute_process(COMMAND ${DATE_EXECUTABLE} -u -d ${date} ${option} RESULT_VARIABLE status
+                  OUTPUT_VARIABLE text OUTPUT_STRIP_TRAILING_WHITESPACE
+                  ERROR_VARIABLE error ERROR_STRIP_TRAILING_WHITESPACE)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "Not a date: \"${date}\" (${error})")
   endif()
-  set(ENV{SOURCE_DATE_EPOCH} ${seconds})
-  string(TIMESTAMP text "${format}" UTC)
-  if(DEFINED saved)
-    set(ENV{SOURCE_DATE_EPOCH} "${saved}")
-  else()
-    unset(ENV{SOURCE_DATE_EPOCH})
-  endif()
-  set(${out} "${text}" PARENT_SCOPE)
-endfunction()
-
-# Sets <out> to a time given in seconds since 1970 as RFC 5322 wants it ("Tue, 08 Dec 2026
-# 00:00:00 +0000").
-function(format_rfc5322 out seconds)
-  format_epoch(text ${seconds} "%a, %d %b %Y %H:%M:%S +0000")
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
@@ -64,20 +39,19 @@ function(read_heading version date line changelog)
   set(${date} ${CMAKE_MATCH_2} PARENT_SCOPE)
 endfunction()
 
-# Sets <out> to the seconds since 1970 of the newest version's date in <changelog>.
+# Sets <out> to the newest version's date in <changelog>, as YYYY-MM-DD.
 function(changelog_newest_date out changelog)
   file(STRINGS ${changelog} newest REGEX "^## " LIMIT_COUNT 1)
   if(newest STREQUAL "")
     message(FATAL_ERROR "${changelog} has no section headed \"## <version> - <YYYY-MM-DD>\"")
   endif()
   read_heading(version date "${newest}" ${changelog})
-  date_to_epoch(seconds ${date})
-  set(${out} ${seconds} PARENT_SCOPE)
+  set(${out} ${date} PARENT_SCOPE)
 endfunction()
 
 # Writes <output>, a Debian changelog of <package> made from <changelog>, one entry per version
-# signed by <maintainer>. When <version> has no section yet, an entry for it at <date> (seconds
-# since 1970) says so, so that the newest entry is always the package's own version.
+# signed by <maintainer>. When <version> has no section yet, an entry for it at <date> (what GNU
+# date's -d reads) says so, so that the newest entry is always the package's own version.
 function(write_debian_changelog changelog output package version maintainer date)
   # Line by line, not as a list, so that a ";" or "[" in the text is kept as it is.
   file(READ ${changelog} rest)
@@ -98,13 +72,12 @@ function(write_debian_changelog changelog output package version maintainer date
       if(in_section)
         string(APPEND text "\n -- ${maintainer}  ${signed}\n\n")
       elseif(NOT entry_version STREQUAL version)
-        format_rfc5322(signed ${date})
+        format_date(signed ${date} -R)
         string(APPEND text "${package} (${version}) unstable; urgency=medium\n\n"
                "  * No changes listed for this version yet.\n\n -- ${maintainer}  ${signed}\n\n")
       endif()
       set(in_section TRUE)
-      date_to_epoch(seconds ${entry_date})
-      format_rfc5322(signed ${seconds})
+      format_date(signed ${entry_date} -R)
       string(APPEND text "${package} (${entry_version}) unstable; urgency=medium\n\n")
     elseif(in_section AND line MATCHES "^- (.*)")
       string(APPEND text "  * ${CMAKE_MATCH_1}\n")

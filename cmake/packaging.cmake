@@ -16,15 +16,18 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The packages' files are stamped with the source date and have the same modes whatever the
-# umask of the one who builds them.
+# umask of the one who builds them. Without a source date (no GNU date to count its seconds),
+# they keep the times the build gave them, and SOURCE_DATE_EPOCH stays unset.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-file(CONFIGURE OUTPUT CPackProjectConfig.cmake CONTENT [[
+if(source_date)
+  file(CONFIGURE OUTPUT CPackProjectConfig.cmake CONTENT [[
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
   set(ENV{SOURCE_DATE_EPOCH} @source_date@)
 endif()
 ]] @ONLY)
-set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/CPackProjectConfig.cmake)
+  set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/CPackProjectConfig.cmake)
+endif()
 # CPack gives the entries of the .tar.gz and the ZIP the builder's user and group, as it does not
 # those of the .deb; GNU tar writes the .tar.gz again, and Perl (where there is one) mends the
 # ZIP, as root's. tar and gzip are looked for only then, so that a build that makes no package
