@@ -93,13 +93,7 @@ function(write_debian_changelog changelog output package version maintainer date
   string(APPEND text "\n -- ${maintainer}  ${signed}\n")
   # Markdown's code quotes become plain double quotes.
   string(REPLACE "`" "\"" text "${text}")
-  # Written as it stands, and only when it changed, so that configuring again does not make
-  # the build gzip it again.
-  set(written "")
-  if(EXISTS ${output})
-    file(READ ${output} written)
-  endif()
-  if(NOT "${written}" STREQUAL "${text}")
-    file(WRITE ${output} "${text}")
-  endif()
+  # Written only when it changed, so that configuring again does not gzip it again; "@text@"
+  # puts the text in as it stands, expanding nothing in it.
+  file(CONFIGURE OUTPUT ${output} CONTENT "@text@" @ONLY)
 endfunction()
