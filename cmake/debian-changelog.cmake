@@ -53,20 +53,17 @@ endfunction()
 # signed by <maintainer>. When <version> has no section yet, an entry for it at <date> (what GNU
 # date's -d reads) says so, so that the newest entry is always the package's own version.
 function(write_debian_changelog changelog output package version maintainer date)
-  # Line by line, not as a list, so that a ";" or "[" in the text is kept as it is.
+  # Line by line, not as a list, so that a ";" or "[" is kept. The newline added ends the last
+  # line too; the empty line it may make is skipped.
   file(READ ${changelog} rest)
+  string(APPEND rest "\n")
   set(text "")
   set(in_section FALSE)
   while(NOT rest STREQUAL "")
     string(FIND "${rest}" "\n" end)
-    if(end EQUAL -1)
-      set(line "${rest}")
-      set(rest "")
-    else()
-      string(SUBSTRING "${rest}" 0 ${end} line)
-      math(EXPR end "${end} + 1")
-      string(SUBSTRING "${rest}" ${end} -1 rest)
-    endif()
+    string(SUBSTRING "${rest}" 0 ${end} line)
+    math(EXPR end "${end} + 1")
+    string(SUBSTRING "${rest}" ${end} -1 rest)
     if(line MATCHES "^## ")
       read_heading(entry_version entry_date "${line}" ${changelog})
       if(in_section)
