@@ -30,10 +30,14 @@ foreach(package IN LISTS CPACK_PACKAGE_FILES)
   list(SORT entries)
   list(JOIN entries "\n" entries)
   file(WRITE ${unpacked}.list "${entries}\n")
+  # Without SOURCE_DATE_EPOCH, the entries keep the times that CPack gave them.
+  set(mtime "")
+  if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(mtime --mtime=@$ENV{SOURCE_DATE_EPOCH})
+  endif()
   execute_process(
     COMMAND ${tar_program} --create --format=gnu --no-recursion --owner=root:0
-            --group=root:0 --mtime=@$ENV{SOURCE_DATE_EPOCH} --directory=${unpacked}
-            --files-from=${unpacked}.list
+            --group=root:0 ${mtime} --directory=${unpacked} --files-from=${unpacked}.list
     COMMAND ${gzip_program} -9n
     OUTPUT_FILE ${package}
     COMMAND_ERROR_IS_FATAL ANY)

@@ -15,15 +15,18 @@ endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The files have the source date, and modes that do not depend on the builder's umask.
+# The files have the source date, and modes that do not depend on the builder's umask. Without
+# a source date (no GNU date), they keep the times the build gave them.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-file(CONFIGURE OUTPUT CPackProjectConfig.cmake CONTENT [[
+if(source_date)
+  file(CONFIGURE OUTPUT CPackProjectConfig.cmake CONTENT [[
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
   set(ENV{SOURCE_DATE_EPOCH} @source_date@)
 endif()
 ]] @ONLY)
-set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/CPackProjectConfig.cmake)
+  set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/CPackProjectConfig.cmake)
+endif()
 # CPack makes the builder the owner of the .tar.gz's and the ZIP's entries, not the .deb's;
 # archives-owned-by-root.cmake makes root their owner, the ZIP's only where there is Perl.
 if(WIN32)
