@@ -32,7 +32,7 @@ static_assert(sizeof(off_t) >= sizeof(std::int64_t), "a file's offset may not fi
 // Only a regular file has an offset that means a place in it (a device such as /dev/zero
 // answers any seek with 0).
 bool input_is_a_regular_file() {
-  struct stat status {};
+  struct stat status = {};
   return ::fstat(STDIN_FILENO, &status) == 0 && S_ISREG(status.st_mode);
 }
 #endif
