@@ -113,9 +113,9 @@ bool fill_array(int* values, int count) {
 
 int main() {
   buffer_standard_streams();
-  write_prompt(
-      "This program sorts numbers from lowest to highest.\n"
-      "How many numbers will be sorted? ");
+  // Nothing has been read yet, so there is nothing to give back.
+  std::cout << "This program sorts numbers from lowest to highest.\n"
+            << "How many numbers will be sorted? " << std::flush;
 
   int count = 0;
   std::unique_ptr<int[]> values;

@@ -79,11 +79,6 @@ void give_back_unread_input() {
 #endif
 }
 
-void write_prompt(std::string_view text) {
-  give_back_unread_input();
-  std::cout << text << std::flush;
-}
-
 void write_prompt(std::string_view before, int number, std::string_view after) {
   give_back_unread_input();
   std::cout << before << number << after << std::flush;

@@ -19,10 +19,8 @@ void buffer_standard_streams();
 // reading drops), or with libc++ outside Linux. If the seek fails, the buffers are kept.
 void give_back_unread_input();
 
-// Gives back the rest of standard input, then writes text to standard output and flushes it.
-void write_prompt(std::string_view text);
-
-// write_prompt of before, then number in decimal, then after.
+// Gives back the rest of standard input, then writes before, number in decimal and after to
+// standard output, and flushes it.
 void write_prompt(std::string_view before, int number, std::string_view after);
 
 // Gives back the rest of standard input, then writes line to standard error in one piece.
