@@ -170,7 +170,8 @@ class Reservation {
   }
 
   [[nodiscard]] bool usable() const { return usable_; }
-  [[nodiscard]] char* at(std::size_t offset) const { return base_ + offset; }
+  // The address offset bytes in, untyped as mmap gives it, for a static_cast to the type held.
+  [[nodiscard]] void* at(std::size_t offset) const { return base_ + offset; }
 
  private:
   std::size_t size_;
@@ -213,7 +214,7 @@ TEST_P(IndexOfSmallestWithTest, AgreesWithReferenceAndReadsNothingPastTheEnd) {
   std::mt19937 engine(20261208);
   for (int count : counts) {
     for (std::vector<int> const& values : arrays_of_length(engine, count)) {
-      int* const array = reinterpret_cast<int*>(pages.at(page)) - count;
+      int* const array = static_cast<int*>(pages.at(page)) - count;
       std::copy(values.begin(), values.end(), array);
       for (int start = 0; start < count; ++start) {
         SCOPED_TRACE(::testing::Message() << "count " << count << ", start " << start);
@@ -238,7 +239,7 @@ TEST_P(IndexOfSmallestWithTest, SearchesUpToTheLargestCount) {
   if (!pages.usable()) {
     GTEST_SKIP() << "this system does not lend 8 GiB of address space";
   }
-  int* const array = reinterpret_cast<int*>(pages.at(0));
+  int* const array = static_cast<int*>(pages.at(0));
   std::mt19937 engine(20261208);
   for (std::vector<int> const& tail : arrays_of_length(engine, kTail)) {
     std::copy(tail.begin(), tail.end(), array + (INT_MAX - kTail));
