@@ -17,13 +17,14 @@ enum class vector_unit : unsigned char { avx512f, avx2, sse4_1, baseline };
 // The unit's name as the compiler writes it ("avx512f", "sse4.1", "baseline").
 [[nodiscard]] char const* name_of(vector_unit unit);
 
-// Whether this build has a copy for unit and the processor running it can execute it.
-// Always true for the baseline.
-[[nodiscard]] bool can_run(vector_unit unit);
-
-// The unit whose copy index_of_smallest uses: the widest that can_run allows. Each call reads
-// anew the features that the compiler's run-time support found at start-up.
+// Returns the unit whose copy index_of_smallest uses: the widest whose copy this build has and
+// the processor running it can execute. Each call reads anew the features that the compiler's
+// run-time support found at start-up.
 [[nodiscard]] vector_unit unit_in_use();
+
+// Returns whether this build has a copy for unit and the processor running it can execute it:
+// whether unit is unit_in_use() or narrower. Always true for the baseline.
+[[nodiscard]] bool can_run(vector_unit unit);
 
 // index_of_smallest with the copy for unit, which can_run(unit) must allow.
 [[nodiscard]] int index_of_smallest_with(vector_unit unit, int const* values, int start, int count);
