@@ -238,7 +238,7 @@ TEST_P(IndexOfSmallestWithTest, AgreesWithReferenceAndReadsNothingPastTheEnd) {
 // Positions up to the largest count: the search steps through blocks without a position
 // that overflows. Only the last 1,000 elements of the 8 GiB array have memory behind them.
 TEST_P(IndexOfSmallestWithTest, SearchesUpToTheLargestCount) {
-  if (sizeof(void*) < 8) {
+  if constexpr (sizeof(void*) < 8) {
     GTEST_SKIP() << "a 32-bit system has no room for an array of 2147483647 ints";
   }
   constexpr int kTail = 1000;
