@@ -1,7 +1,8 @@
-# What the Linux toolchain files share, included by each after it has set cross_triplet (the
-# target's GNU triplet, which names Debian's cross compiler g++-<triplet> and the target's root
-# /usr/<triplet>) and cross_emulator (the qemu-user program and its options, Debian: qemu-user),
-# which runs the programs with that root for the target's own libraries.
+# The common part of the toolchain files for Linux targets whose programs run under qemu-user
+# with the target's own libraries (all but i686's, whose programs are static). Each sets
+# cross_triplet, the target's GNU triplet, which names Debian's cross compiler g++-<triplet>
+# and the target's root /usr/<triplet>, and cross_emulator, the qemu-user program (Debian:
+# qemu-user) that runs the programs with that root, before it includes this file.
 set(CMAKE_SYSTEM_NAME Linux)
 
 set(CMAKE_C_COMPILER ${cross_triplet}-gcc)
