@@ -1,14 +1,6 @@
-# Cross-compiles for 64-bit Arm Linux (Debian: g++-aarch64-linux-gnu); the programs run
-# under qemu-user (Debian: qemu-user), which finds Arm's C library under the sysroot.
-set(CMAKE_SYSTEM_NAME Linux)
+# Cross-compiles for 64-bit Arm Linux (Debian's arm64: g++-aarch64-linux-gnu); the programs run
+# under qemu-aarch64.
 set(CMAKE_SYSTEM_PROCESSOR aarch64)
-
-set(CMAKE_C_COMPILER aarch64-linux-gnu-gcc)
-set(CMAKE_CXX_COMPILER aarch64-linux-gnu-g++)
-set(CMAKE_CROSSCOMPILING_EMULATOR qemu-aarch64 -L /usr/aarch64-linux-gnu)
-
-set(CMAKE_FIND_ROOT_PATH /usr/aarch64-linux-gnu)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+set(cross_triplet aarch64-linux-gnu)
+set(cross_emulator qemu-aarch64)
+include(${CMAKE_CURRENT_LIST_DIR}/cross-linux-gnu.cmake)
