@@ -13,8 +13,8 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Cla
   # Older compilers lack stack clash protection. pac-ret, 64-bit Arm's, signs each saved return
   # address, which needs nothing of the linker. BTI (-mbranch-protection=standard) and x86's
   # -fcf-protection work only when every file linked carries their note, and the C library's
-  # start-up files of Debian do not: the program would not have them. Clang only warns about
-  # another target's flag, hence -Werror.
+  # start-up files of Debian 12 and 13 do not: the program would not have them. Clang only warns
+  # about another target's flag, hence -Werror.
   set(CMAKE_REQUIRED_QUIET ON)
   set(CMAKE_REQUIRED_FLAGS -Werror)
   foreach(flag -fstack-clash-protection -mbranch-protection=pac-ret)
