@@ -114,7 +114,7 @@ bool fill_array(int* values, int count) {
 
 int main() {
   buffer_standard_streams();
-  // Nothing has been read yet, so there is nothing to give back.
+  // No give-back: nothing has been read yet.
   std::cout << "This program sorts numbers from lowest to highest.\n"
             << "How many numbers will be sorted? " << std::flush;
 

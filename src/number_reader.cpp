@@ -1,5 +1,5 @@
-// Reading ints from a stream's buffer: >> cannot say which word it could not read, and at a
-// terminal asks for more after an end has been typed.
+// Reading ints straight from a stream's buffer, so that a word that is not a number can be
+// quoted and reading stops where read_number says.
 #include "number_reader.hpp"
 
 #include <cerrno>

@@ -33,7 +33,7 @@ struct number_read {
 // until the magnitude passes 2147483648 (eleven at most).
 //
 // Sets in's eofbit when the buffer reports the end, and once it is set never asks the buffer
-// again: a terminal would wait for more typing rather than report the end twice. Catches what
+// again, as >> does: at a terminal, libstdc++'s buffer would wait for more typing. Catches what
 // the buffer throws (libstdc++'s does on a failed read), sets badbit, and returns read_error,
 // then and ever after. What quoting throws reaches the caller. Unlike >>, does not flush the
 // stream tied to in.
