@@ -6,10 +6,13 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
+#include <new>
 #include <sstream>
 #include <string>
 #include <system_error>
@@ -228,6 +231,8 @@ struct Case {
   char const* redirections = "<in >out 2>err";
   Feed feed = Feed::file;
   bool limits_memory = false;  // run under memory_limit(), and skipped where there is none
+  // Its count is kWatchedCount, and its pauses check that the array is released between them.
+  bool watches_release = false;
 };
 
 // Returns the shell text that limits the program's memory to 1 GiB, too little for 600,000,000
@@ -243,13 +248,76 @@ std::string memory_limit() {
 #endif
 }
 
+constexpr int kWatchedCount = 10000000;
+constexpr long kWatchedKilobytes = kWatchedCount / 1024 * static_cast<long>(sizeof(int));
+
+#if defined(__linux__)
+// Returns this process's VmSize in kB, or -1, with no allocation (valgrind hands a released
+// block back to the system only at the next one).
+long vm_size() {
+  int const status = ::open("/proc/self/status", O_RDONLY | O_CLOEXEC);
+  if (status < 0) {
+    return -1;
+  }
+  char text[4096] = {};
+  ssize_t const length = ::read(status, text, sizeof text - 1);
+  ::close(status);
+  char const* const line = length > 0 ? std::strstr(text, "\nVmSize:") : nullptr;
+  return line != nullptr ? std::strtol(line + std::strlen("\nVmSize:"), nullptr, 10) : -1;
+}
+
+// Returns whether releasing an array of kWatchedCount ints, as the program does, lowers VmSize
+// by its size, as the C library's munmap does. Valgrind and AddressSanitizer keep what is
+// released, and qemu-user reserves a 32-bit guest's address space at its start.
+bool release_lowers_vm_size() {
+  std::unique_ptr<int[]> array(new (std::nothrow) int[kWatchedCount]);
+  // Kept, so that the compiler cannot leave the allocation out.
+  int* const volatile kept = array.get();
+  long const before = vm_size();
+  array.reset();
+  return kept != nullptr && before - vm_size() >= kWatchedKilobytes;
+}
+
+// Returns a stand-in "pause" that prints "[pause]" the first time, and the second time too if
+// the program's VmSize has since fallen by the size of an array of kWatchedCount ints; else the
+// two sizes. The program is its nearest ancestor that is not the shell it runs in.
+std::string release_watcher() {
+  return R"sh(#!/bin/sh
+p=$PPID
+while [ "$(readlink /proc/$p/exe)" = "$(readlink /proc/$$/exe)" ]; do
+  p=$(sed -n 's/^PPid:[^0-9]*//p' /proc/$p/status)
+done
+now=$(sed -n 's/^VmSize:[^0-9]*\([0-9]*\).*/\1/p' /proc/$p/status)
+if [ ! -e size ]; then
+  echo "$now" >size
+  echo '[pause]'
+elif [ $(($(cat size) - now)) -ge )sh" +
+         std::to_string(kWatchedKilobytes) + R"sh( ]; then
+  echo '[pause]'
+else
+  echo "[pause: VmSize $(cat size) kB, then $now kB]"
+fi
+)sh";
+}
+#endif
+
 void expect_runs(Case const& c) {
   SCOPED_TRACE(c.name);
-  std::string const setup = c.limits_memory ? memory_limit() : "";
+  std::string setup = c.limits_memory ? memory_limit() : "";
   if (c.limits_memory && setup.empty()) {
     std::cout << "Skipped \"" << c.name << "\": the shell cannot limit a process's memory\n";
     return;
   }
+#if defined(__linux__)
+  if (c.watches_release) {
+    if (!release_lowers_vm_size()) {
+      std::cout << "Skipped \"" << c.name
+                << "\": releasing memory does not lower VmSize in this build\n";
+      return;
+    }
+    setup = "printf %s " + shell_quoted(release_watcher()) + " >pause";
+  }
+#endif
   Outcome const outcome = run_program(c.input, setup, c.redirections, c.feed);
   EXPECT_EQ(outcome.out, kIntro + c.out + kPauses);
   EXPECT_EQ(outcome.err, c.err);
@@ -442,6 +510,12 @@ TEST(ProgramTest, RejectsBadInput) {
   cases.push_back({"input taken by another reader at the prompt", "3\n5 1 2\n", enter3,
                    "Error: the input ended after 0 of 3 values.\n", 1, "2>err",
                    Feed::second_reader});
+  // No value to read, so that no page of the array is touched.
+  std::string const watched = std::to_string(kWatchedCount);
+  cases.push_back({"the array released between the pauses", watched + "\n",
+                   "Enter " + watched + " integers.\n",
+                   "Error: the input ended after 0 of " + watched + " values.\n", 1,
+                   "<in >out 2>err", Feed::file, false, true});
 #endif
   for (Case const& c : cases) {
     expect_runs(c);
