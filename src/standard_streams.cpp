@@ -34,7 +34,7 @@ static_assert(sizeof(off_t) >= sizeof(std::int64_t), "a file's offset may not fi
 
 // Returns whether standard input is a file with a place at used: a regular file whose size
 // reaches it. A device such as /dev/zero answers any seek with 0, and a file that the system
-// makes as it is read (/proc's, /sys's) has size 0 and reads as empty at any other offset.
+// makes as it is read (/proc's) has size 0, and may read as empty at any other offset.
 bool holds_place(std::int64_t used) {
   struct stat status = {};
   return ::fstat(STDIN_FILENO, &status) == 0 && S_ISREG(status.st_mode) && used <= status.st_size;
@@ -103,7 +103,8 @@ void give_back_unread_input() {
     __fpurge(stdin);
   }
 #else
-  // libstdc++'s buffer is not read again, and nothing seeks back to it.
+  // libstdc++'s buffer is not read again, and nothing seeks back to it; elsewhere nothing is
+  // given back.
   give_back();
 #endif
 }
