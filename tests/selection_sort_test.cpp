@@ -307,6 +307,7 @@ TEST(SortTest, WritesNothingWhereNothingMoves) {
   for (Case const& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.values) + ", count " + std::to_string(c.count));
     Reservation const pages(page, 0, page);
+    ASSERT_TRUE(pages.usable());
     int* const array = static_cast<int*>(pages.at(0));
     std::copy(c.values.begin(), c.values.end(), array);
     ASSERT_TRUE(pages.make_read_only());
