@@ -46,18 +46,22 @@ std::optional<int> read_count() {
   return std::nullopt;
 }
 
+// Returns an array for count values, or null where it cannot be had, whatever refused it. A
+// nothrow new gives null where the free store has no room, under the sanitizers too, whose plain
+// new ends the program instead of throwing. A length past the compiler's own bound for new[]
+// (GCC's for 32-bit Arm is under PTRDIFF_MAX bytes) throws std::bad_array_new_length even from
+// a nothrow new, and is caught as the bad_alloc it is: no bound is guessed here.
+std::unique_ptr<int[]> obtain_array(int count) noexcept {
+  try {
+    return std::unique_ptr<int[]>(new (std::nothrow) int[static_cast<std::size_t>(count)]);
+  } catch (std::bad_alloc const&) {
+    return nullptr;
+  }
+}
+
 // Returns an array for count values, or null after saying on standard error there is no room.
 std::unique_ptr<int[]> new_array(int count) {
-  // A nothrow new gives null where the free store has no room, under the sanitizers too, whose
-  // plain new ends the program instead of throwing. A length past the compiler's own bound for
-  // new[] (GCC's for 32-bit Arm is under PTRDIFF_MAX bytes) throws std::bad_array_new_length
-  // even from a nothrow new, and is caught as the bad_alloc it is: no bound is guessed here.
-  std::unique_ptr<int[]> values;
-  try {
-    values.reset(new (std::nothrow) int[static_cast<std::size_t>(count)]);
-  } catch (std::bad_alloc const&) {
-    // Left null, as where the free store has no room.
-  }
+  std::unique_ptr<int[]> values = obtain_array(count);
   if (!values) {
     write_error("Error: not enough memory for " + std::to_string(count) + " numbers.\n");
   }
