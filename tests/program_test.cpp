@@ -263,10 +263,10 @@ MemoryLimit memory_limit() {
 #endif
 }
 
+#if defined(__linux__)
 constexpr int kWatchedCount = 10000000;
 constexpr long kWatchedKilobytes = kWatchedCount / 1024 * static_cast<long>(sizeof(int));
 
-#if defined(__linux__)
 // Returns this process's VmSize in kB, or -1, with no allocation (valgrind hands a released
 // block back to the system only at the next one).
 long vm_size() {
